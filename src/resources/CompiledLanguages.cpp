@@ -1,0 +1,22 @@
+#include "resources/CompiledLanguages.h"
+
+namespace {
+
+constexpr const LanguageResources* kLanguages[] = {
+    &g_languageEnglish,
+};
+
+} // namespace
+
+std::span<const LanguageResources* const> CompiledLanguages() {
+    return kLanguages;
+}
+
+const LanguageResources* FindLanguageResources(std::uint16_t langId) {
+    for (const LanguageResources* language : kLanguages) {
+        if (language->langId == langId) {
+            return language;
+        }
+    }
+    return nullptr;
+}
