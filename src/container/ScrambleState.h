@@ -1,0 +1,25 @@
+#pragma once
+// The byte scrambler of the stored formats: each byte XORed with the inverted
+// low byte of the fixed-seed generator and with the previous stored byte.
+// One state per scrambled region; consecutive pieces of a region carry over.
+
+#include "crypto/ScrambleGenerator.h"
+
+#include <cstdint>
+#include <span>
+
+class ScrambleState {
+public:
+    ScrambleState() { begin(); }
+
+    // Restarts the region: generator seed 85, chain byte 0x55.
+    void begin();
+    void scramble(std::span<std::uint8_t> bytes);
+    void unscramble(std::span<std::uint8_t> bytes);
+
+private:
+    std::uint8_t nextMask();
+
+    ScrambleGenerator generator_;
+    std::uint8_t chain_ = 0;
+};
