@@ -1,0 +1,6 @@
+#include "crypto/ScrambleGenerator.h"
+
+ScrambleGenerator& ThreadScrambleGenerator() {
+    thread_local ScrambleGenerator generator;
+    return generator;
+}
