@@ -1,0 +1,80 @@
+#include "container/Armour.h"
+
+#include "container/Base64.h"
+
+#include <new>
+#include <utility>
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+
+// Plain ASCII classes, whatever the locale; bytes 0x80..0xFF are neither.
+bool IsWhiteSpace(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x09 && byte <= 0x0D) || byte == 0x20;
+}
+
+bool IsControl(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte <= 0x1F || byte == 0x7F;
+}
+
+template <typename Predicate>
+std::size_t SkipWhile(std::string_view text, std::size_t position, Predicate predicate) {
+    while (position < text.size() && predicate(text[position])) {
+        ++position;
+    }
+    return position;
+}
+
+std::size_t Base64RegionStart(std::string_view text, std::size_t afterBeginMarker) {
+    std::size_t position = SkipWhile(text, afterBeginMarker, IsWhiteSpace);
+    position = SkipWhile(text, position, [](char c) { return !IsControl(c); });
+    return SkipWhile(text, position, IsWhiteSpace);
+}
+
+} // namespace
+
+std::string WriteArmour(std::string_view comment, std::span<const std::uint8_t> payload) {
+    const std::string base64 = Base64Encode(payload, true);
+    std::string armour;
+    armour.reserve(kArmourBeginMarker.size() + comment.size() + base64.size() +
+                   kArmourEndMarker.size() + 4 * kCrLf.size());
+    armour.append(kArmourBeginMarker).append(kCrLf);
+    armour.append(comment).append(kCrLf);
+    armour.append(kCrLf);
+    armour.append(base64).append(kCrLf);
+    armour.append(kArmourEndMarker);
+    return armour;
+}
+
+ResultCode FindArmour(std::string_view text, std::string& filtered) {
+    const std::size_t begin = text.find(kArmourBeginMarker);
+    if (begin == std::string_view::npos) {
+        return RC_BAD_FORMAT;
+    }
+    const std::size_t start = Base64RegionStart(text, begin + kArmourBeginMarker.size());
+    const std::size_t end = text.find(kArmourEndMarker, start);
+    if (end == std::string_view::npos) {
+        return RC_BAD_FORMAT;
+    }
+    try {
+        std::string region;
+        region.reserve(end - start);
+        for (char c : text.substr(start, end - start)) {
+            if (!IsWhiteSpace(c)) {
+                region += c;
+            }
+        }
+        filtered = std::move(region);
+        return RC_OK;
+    } catch (const std::bad_alloc&) {
+        return RC_NO_MEMORY;
+    }
+}
+
+bool HasArmourMarker(std::string_view text) {
+    const std::size_t begin = text.find(kArmourBeginMarker);
+    return begin != std::string_view::npos && begin + kArmourBeginMarker.size() < text.size();
+}
