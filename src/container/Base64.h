@@ -4,6 +4,7 @@
 // The decoder skips bytes outside the alphabet and reads "=" as zero bits; only
 // "=" in the third or fourth place of the last group shortens its output.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
