@@ -2,6 +2,7 @@
 #include "crypto/CipherTestSupport.h"
 #include "crypto/CounterMode.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <gtest/gtest.h>

@@ -1,0 +1,111 @@
+// Allocation failure inside the keystream calls, through a replaced global
+// operator new that fails after a set number of allocations.
+
+#include "crypto/Keystream.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <new>
+#include <vector>
+
+namespace {
+
+// Negative: never fail.
+long g_allocationsBeforeFailure = -1;
+
+void* Allocate(std::size_t size) {
+    if (g_allocationsBeforeFailure == 0) {
+        throw std::bad_alloc();
+    }
+    if (g_allocationsBeforeFailure > 0) {
+        --g_allocationsBeforeFailure;
+    }
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return Allocate(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return Allocate(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+    return operator new(size, tag);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace {
+
+// The cipher object, its round keys and the mode's three buffers.
+constexpr long kAllocationsPerCall = 5;
+
+class KeystreamAllocationTest : public ::testing::Test {
+protected:
+    std::uint32_t ApplyFailingAfter(long allocations, std::vector<std::uint8_t>& buffer,
+                                    bool chunked) {
+        g_allocationsBeforeFailure = allocations;
+        const std::uint32_t result = chunked ? ApplyKeystreamChunked(iv_, key_, buffer, 100)
+                                             : ApplyKeystream(iv_, key_, buffer, 100);
+        g_allocationsBeforeFailure = -1;
+        return result;
+    }
+
+    std::array<std::uint8_t, 16> iv_{1, 2, 3};
+    std::array<std::uint8_t, 24> key_{4, 5, 6};
+};
+
+TEST_F(KeystreamAllocationTest, AnyFailedAllocationLeavesTheBufferUntouched) {
+    for (long allowed = 0; allowed < kAllocationsPerCall; ++allowed) {
+        SCOPED_TRACE(allowed);
+        std::vector<std::uint8_t> buffer(64, 0x5A);
+        EXPECT_EQ(ApplyFailingAfter(allowed, buffer, false), 1u);
+        EXPECT_EQ(buffer, std::vector<std::uint8_t>(64, 0x5A));
+    }
+    std::vector<std::uint8_t> buffer(64, 0x5A);
+    EXPECT_EQ(ApplyFailingAfter(kAllocationsPerCall, buffer, false), 0u);
+    EXPECT_NE(buffer, std::vector<std::uint8_t>(64, 0x5A));
+}
+
+TEST_F(KeystreamAllocationTest, ChunkedStopsAtTheFailingChunk) {
+    std::vector<std::uint8_t> expected(70000, 0);
+    ASSERT_EQ(ApplyKeystream(iv_, key_, expected, 100), 0u);
+
+    // The first chunk of 65,535 bytes gets its cipher; the second does not.
+    std::vector<std::uint8_t> buffer(70000, 0);
+    EXPECT_EQ(ApplyFailingAfter(kAllocationsPerCall, buffer, true), 1u);
+    EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + 65535, expected.begin()));
+    EXPECT_TRUE(std::all_of(buffer.begin() + 65535, buffer.end(), [](auto b) { return b == 0; }));
+}
+
+TEST_F(KeystreamAllocationTest, EmptyChunkedRangeCreatesNoCipher) {
+    std::vector<std::uint8_t> buffer;
+    EXPECT_EQ(ApplyFailingAfter(0, buffer, true), 0u);
+}
+
+} // namespace
