@@ -96,19 +96,32 @@ TEST(Sha1Context, HandInitialisedContextWithStaleBlockMatchesInit) {
     }
 }
 
-TEST(Sha1Context, ByteCountCarriesIntoTheHighWordAndTheLengthBlock) {
-    Sha1Context context{};
-    Sha1Init(context);
-    context.countLow = 0xFFFFFFF0; // as if 2^32 - 16 bytes had been hashed
+// Counts set as if about 2^31 or 2^32 bytes had been hashed already.
+TEST(Sha1Context, ByteCountCarriesAndEndsAsTheBitLengthModulo2To64) {
+    struct Case {
+        std::uint32_t high, low; // before 32 more bytes
+        std::uint32_t newHigh, newLow;
+        std::uint32_t lengthHigh, lengthLow; // bit length words in the last block
+    };
+    const Case cases[] = {
+        {0, 0x7FFFFFF0, 0, 0x80000010, 4, 0x80},
+        {0, 0xFFFFFFF0, 1, 0x10, 8, 0x80},
+        {0x1FFFFFFF, 0xFFFFFFF0, 0x20000000, 0x10, 0, 0x80},
+    };
     const std::vector<std::uint8_t> message = PatternBytes(32);
-    Sha1Update(context, message.data(), SizeOf(message));
-    EXPECT_EQ(context.countHigh, 1u);
-    EXPECT_EQ(context.countLow, 16u);
+    for (const Case& c : cases) {
+        Sha1Context context{};
+        Sha1Init(context);
+        context.countHigh = c.high;
+        context.countLow = c.low;
+        Sha1Update(context, message.data(), SizeOf(message));
+        EXPECT_EQ(context.countHigh, c.newHigh);
+        EXPECT_EQ(context.countLow, c.newLow);
 
-    static_cast<void>(Sha1Final(context));
-    // 2^32 + 16 bytes are 2^35 + 128 bits.
-    EXPECT_EQ(context.block[14], 8u);
-    EXPECT_EQ(context.block[15], 128u);
+        static_cast<void>(Sha1Final(context));
+        EXPECT_EQ(context.block[14], c.lengthHigh) << "low " << c.low;
+        EXPECT_EQ(context.block[15], c.lengthLow) << "low " << c.low;
+    }
 }
 
 } // namespace

@@ -1,0 +1,24 @@
+#pragma once
+// SHA-256 of FIPS 180-4 in the library's hash class family: 32-byte digests,
+// standard digest byte order. Only the password key derivation uses it.
+
+#include "crypto/IteratedHash.h"
+
+#include <cstdint>
+
+class SHA256 final : public Ferrik_IteratedHash<unsigned long> {
+public:
+    static constexpr std::uint32_t kDigestLength = 32;
+
+    SHA256();
+
+    void Final(std::uint8_t* digest) override;
+    [[nodiscard]] std::uint32_t DigestLength() const override { return kDigestLength; }
+    void ResetState() override;
+
+protected:
+    void CompressBlock(const std::uint8_t* block) override;
+
+private:
+    void Compress();
+};
