@@ -13,33 +13,24 @@ constexpr std::uint8_t Xtime(std::uint8_t a) {
     return static_cast<std::uint8_t>((a << 1) ^ ((a & 0x80) != 0 ? 0x1B : 0x00));
 }
 
-constexpr std::uint8_t GfMultiply(std::uint8_t a, std::uint8_t b) {
-    std::uint8_t product = 0;
-    for (; b != 0; b = static_cast<std::uint8_t>(b >> 1), a = Xtime(a)) {
-        if ((b & 1) != 0) {
-            product ^= a;
-        }
-    }
-    return product;
-}
-
-// a^254 is the multiplicative inverse, and maps 0 to 0 as the S-box needs.
-constexpr std::uint8_t GfInverse(std::uint8_t a) {
-    std::uint8_t result = 1;
-    for (int i = 0; i < 254; ++i) {
-        result = GfMultiply(result, a);
-    }
-    return result;
-}
-
 constexpr std::uint8_t RotateLeft8(std::uint8_t a, int n) {
     return static_cast<std::uint8_t>((a << n) | (a >> (8 - n)));
 }
 
+// The powers of 3 run through all 255 nonzero elements, so the inverse of 3^k
+// is 3^(255 - k); a table walk keeps this cheap enough for constant evaluation.
 constexpr ByteTable MakeSbox() {
+    ByteTable power{};
+    ByteTable logarithm{};
+    std::uint8_t p = 1;
+    for (std::size_t k = 0; k < 255; ++k) {
+        power[k] = p;
+        logarithm[p] = static_cast<std::uint8_t>(k);
+        p = static_cast<std::uint8_t>(p ^ Xtime(p));
+    }
     ByteTable sbox{};
     for (std::size_t x = 0; x < sbox.size(); ++x) {
-        const std::uint8_t b = GfInverse(static_cast<std::uint8_t>(x));
+        const std::uint8_t b = x == 0 ? 0 : power[(255u - logarithm[x]) % 255u];
         sbox[x] = static_cast<std::uint8_t>(b ^ RotateLeft8(b, 1) ^ RotateLeft8(b, 2) ^
                                             RotateLeft8(b, 3) ^ RotateLeft8(b, 4) ^ 0x63);
     }
@@ -59,9 +50,9 @@ constexpr WordTable MakeRoundTable(int row) {
     WordTable table{};
     for (std::size_t x = 0; x < table.size(); ++x) {
         const std::uint8_t s = kSbox[x];
-        const std::uint32_t column = std::uint32_t{GfMultiply(s, 2)} << 24 |
-                                     std::uint32_t{s} << 16 | std::uint32_t{s} << 8 |
-                                     GfMultiply(s, 3);
+        const std::uint8_t twice = Xtime(s);
+        const std::uint32_t column = std::uint32_t{twice} << 24 | std::uint32_t{s} << 16 |
+                                     std::uint32_t{s} << 8 | static_cast<std::uint8_t>(twice ^ s);
         table[x] = row == 0 ? column : RotateRight(column, 8 * row);
     }
     return table;
