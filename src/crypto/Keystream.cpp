@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <limits>
 #include <memory>
 #include <new>
 
@@ -15,6 +16,17 @@ constexpr std::uint64_t kKeystreamLimit = std::uint64_t{1} << 32;
 // Past 2^32 the offsets wrap and the chunks would reuse keystream.
 bool FitsInKeystream(std::size_t length, std::uint32_t offset) {
     return length <= kKeystreamLimit - offset;
+}
+
+// One range may hold 2^32 bytes, one more than a 32-bit length; the mode runs
+// on across the calls.
+void TransformWhole(Ferrik_CounterMode& mode, std::span<std::uint8_t> buffer) {
+    constexpr std::size_t kMaxPiece = std::numeric_limits<std::uint32_t>::max();
+    while (!buffer.empty()) {
+        const std::size_t piece = std::min(buffer.size(), kMaxPiece);
+        mode.TransformBytesInPlace(buffer.data(), static_cast<std::uint32_t>(piece));
+        buffer = buffer.subspan(piece);
+    }
 }
 
 } // namespace
@@ -29,7 +41,7 @@ std::uint32_t ApplyKeystream(std::span<const std::uint8_t, 16> iv,
         const auto cipher = std::make_unique<AESEncryption>(key);
         Ferrik_CounterMode mode(*cipher, iv.data());
         mode.SetPosition(offset);
-        mode.TransformBytesInPlace(buffer.data(), static_cast<std::uint32_t>(buffer.size()));
+        TransformWhole(mode, buffer);
     } catch (const std::bad_alloc&) {
         // Nothing is transformed before every allocation has succeeded.
         return 1;
