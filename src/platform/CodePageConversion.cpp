@@ -1,5 +1,7 @@
 #include "platform/CodePageConversion.h"
 
+#include "platform/AnsiCodePage.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -192,6 +194,10 @@ std::optional<std::string> Utf8ToCodePage(std::string_view utf8, std::uint32_t c
         position = end;
     }
     return out.Take();
+}
+
+std::optional<std::string> Utf8ToUserAnsiCodePage(std::string_view utf8) {
+    return Utf8ToCodePage(utf8, UserAnsiCodePage());
 }
 
 std::optional<std::string> CodePageToUtf8(std::string_view bytes, std::uint32_t codePage) {

@@ -19,6 +19,10 @@ inline constexpr std::uint32_t CP_UTF8 = 65001;
 [[nodiscard]] std::optional<std::string> Utf8ToCodePage(std::string_view utf8,
                                                         std::uint32_t codePage);
 
+// Into the ANSI code page of the user's locale (UserAnsiCodePage), as a typed password
+// becomes the bytes a container made on Windows was keyed with.
+[[nodiscard]] std::optional<std::string> Utf8ToUserAnsiCodePage(std::string_view utf8);
+
 // The inverse; bytes that are no character of the code page become '?'.
 [[nodiscard]] std::optional<std::string> CodePageToUtf8(std::string_view bytes,
                                                         std::uint32_t codePage);

@@ -181,7 +181,7 @@ std::optional<std::string> HomeFolder() {
 }
 
 std::optional<std::string> ConfigFolder() {
-    // Relative values are to be ignored, says the XDG base directory specification.
+    // The XDG base directory rules say a relative value is to be ignored.
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config == '/') {
         return config;
     }

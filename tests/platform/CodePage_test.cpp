@@ -153,6 +153,18 @@ TEST(ToCodePageText, EverySupportedCodePageOpensAndKeepsAscii) {
     }
 }
 
+TEST(ToCodePageText, TypedPasswordFollowsTheUsersLocale) {
+    ScopedEnvironment environment;
+    environment.Unset("LC_ALL");
+    environment.Unset("LC_CTYPE");
+    environment.Set("LANG", "de_DE.UTF-8");
+    EXPECT_EQ(Utf8ToUserAnsiCodePage("café"), Bytes({0x63, 0x61, 0x66, 0xE9}));
+    environment.Set("LANG", "pl_PL.UTF-8");
+    EXPECT_EQ(Utf8ToUserAnsiCodePage("żółw"), Bytes({0xBF, 0xF3, 0xB3, 0x77}));
+    environment.Set("LC_ALL", "C");
+    EXPECT_EQ(Utf8ToUserAnsiCodePage("café"), Bytes({0x63, 0x61, 0x66, 0xE9}));
+}
+
 class FromCodePage : public testing::TestWithParam<Conversion> {};
 
 TEST_P(FromCodePage, GivesUtf8) {
