@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config ccache googletest libgtest-dev
-          libbenchmark-dev clang libclang-rt-14-dev)
+          libbenchmark-dev clang libclang-rt-14-dev
+          qt6-base-dev libgl-dev)
 
 missing=()
 for p in "${packages[@]}"; do
