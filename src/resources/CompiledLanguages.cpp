@@ -4,6 +4,8 @@ namespace {
 
 constexpr const LanguageResources* kLanguages[] = {
     &g_languageEnglish,
+    &g_languageSpanish,
+    &g_languageGerman,
 };
 
 } // namespace

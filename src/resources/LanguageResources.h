@@ -1,7 +1,11 @@
 #pragma once
 // The resources of one interface language, compiled in: a record per LANGID
 // holding that language's tables. Texts are UTF-8; each table is looked up by
-// numeric id, and an id a table lacks is simply absent.
+// numeric id, and an id a table lacks is simply absent. Records are written
+// with designated initializers, so a table a language lacks is left out.
+
+#include "resources/DialogTemplate.h"
+#include "resources/MenuTemplate.h"
 
 #include <cstdint>
 #include <span>
@@ -14,9 +18,17 @@ struct StringEntry {
 
 struct LanguageResources {
     std::uint16_t langId;
-    std::span<const StringEntry> strings;
-    // Dialog templates, the context menu and the licence text join here.
+    std::span<const StringEntry> strings{};
+    std::span<const DialogTemplate> dialogs{};
+    std::span<const MenuTemplate> menus{};
+    // The licence text joins here.
 };
 
 // One record per language, each defined in its own Language_<code>.cpp.
 extern const LanguageResources g_languageEnglish;
+extern const LanguageResources g_languageSpanish;
+extern const LanguageResources g_languageGerman;
+extern const LanguageResources g_languageFrench;
+extern const LanguageResources g_languageDutch;
+extern const LanguageResources g_languageJapanese;
+extern const LanguageResources g_languagePolish;
