@@ -1,0 +1,5 @@
+#include "Qmx.h"
+
+int main(int argc, char** argv) {
+    return RunQmx(argc, argv);
+}
