@@ -86,7 +86,8 @@ constexpr DialogControl kMainControls[] = {
     {1006, "BUTTON", "C&lear", kPushButtonStyle, 0, {326, 21, 50, 14}},
     {IDOK, "BUTTON", "E&xit", kPushButtonStyle, 0, {326, 246, 50, 14}},
     {1011, "STATIC", "", kBitmapStyle, WS_EX_TRANSPARENT, {7, 8, 166, 22}, 144},
-    {1017, "STATIC", "Type or paste text or drop files into the window above to encrypt or decrypt.",
+    {1017, "STATIC",
+     "Type or paste text or drop files into the window above to encrypt or decrypt.",
      kTextStyle, 0, {9, 248, 312, 18}},
 };
 
