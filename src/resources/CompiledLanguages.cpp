@@ -6,6 +6,10 @@ constexpr const LanguageResources* kLanguages[] = {
     &g_languageEnglish,
     &g_languageSpanish,
     &g_languageGerman,
+    &g_languageFrench,
+    &g_languageDutch,
+    &g_languageJapanese,
+    &g_languagePolish,
 };
 
 } // namespace
