@@ -24,8 +24,8 @@ El error devuelto fue %08X.)"},
     {113, "%s porque no se pudo crear el archivo de salida.\n\n"
           "Compruebe que la ubicación de salida no sea de solo lectura y que el archivo de "
           "salida no exista."},
-    {114, R"(Introduzca la contraseña con la que descifrar el archivo "%s".)"},
-    {115, R"(Introduzca una contraseña con la que cifrar el archivo "%s".)"},
+    {114, R"(Introduzca la contraseña para descifrar el archivo "%s".)"},
+    {115, R"(Introduzca una contraseña para cifrar el archivo "%s".)"},
     {116, "¿Está seguro de que desea salir?"},
     {117, "Introduzca una contraseña para descifrar el mensaje."},
     {118, "Introduzca una contraseña para cifrar el mensaje."},
@@ -42,7 +42,7 @@ Por lo tanto, este mensaje se abrirá ahora en el visor.)"},
     {126, "Se produjo un problema al eliminar el archivo %s."},
     {127, R"(No se pudo descifrar el archivo "%s")"},
     {128, R"(No se pudo cifrar el archivo "%s")"},
-    {129, "Introduzca una contraseña con la que cifrar los archivos."},
+    {129, "Introduzca una contraseña para cifrar los archivos."},
     {130, R"(Cifrando el archivo "%s")"},
     {131, R"(Error. La ruta de origen es demasiado larga para añadir la extensión ".qmx".
 
