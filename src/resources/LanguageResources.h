@@ -21,7 +21,8 @@ struct LanguageResources {
     std::span<const StringEntry> strings{};
     std::span<const DialogTemplate> dialogs{};
     std::span<const MenuTemplate> menus{};
-    // The licence text joins here.
+    // The licence text (LICENCETEXT 136) joins here, as a field with a
+    // default, so that a record without one need not name it.
 };
 
 // One record per language, each defined in its own Language_<code>.cpp.
