@@ -179,6 +179,10 @@ struct EncryptFailure {
     std::string outputName = kOutput;
 };
 
+void PrintTo(const EncryptFailure& row, std::ostream* out) {
+    *out << row.name;
+}
+
 std::string CaseName(const ::testing::TestParamInfo<EncryptFailure>& info) {
     return info.param.name;
 }

@@ -1,0 +1,108 @@
+// Work buffers that cannot be allocated: both file operations answer
+// RC_NO_MEMORY and leave no output, through a replaced global operator new
+// that refuses allocations of one chosen size.
+
+#include "FileContainerFixture.h"
+#include "container/BodyPass.h"
+#include "container/DecryptFile.h"
+#include "container/DigestReadPass.h"
+#include "container/EncryptFile.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <new>
+
+namespace {
+
+// 0: refuse nothing.
+std::size_t g_refusedSize = 0;
+
+void* Allocate(std::size_t size) {
+    if (size == g_refusedSize) {
+        throw std::bad_alloc();
+    }
+    if (void* p = std::malloc(size == 0 ? 1 : size)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+
+class ScopedRefusedSize {
+public:
+    explicit ScopedRefusedSize(std::size_t size) { g_refusedSize = size; }
+    ~ScopedRefusedSize() { g_refusedSize = 0; }
+    ScopedRefusedSize(const ScopedRefusedSize&) = delete;
+    ScopedRefusedSize& operator=(const ScopedRefusedSize&) = delete;
+};
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return Allocate(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace {
+
+enum class Operation { Encrypt, Decrypt };
+
+struct AllocationCase {
+    const char* name;
+    Operation operation;
+    std::size_t refusedSize;
+};
+
+const AllocationCase kCases[] = {
+    {"EncryptBodyChunk", Operation::Encrypt, kBodyChunkSize},
+    {"EncryptReadBack", Operation::Encrypt, kReadBackChunkSize},
+    {"DecryptVerification", Operation::Decrypt, kReadBackChunkSize},
+    {"DecryptBodyChunk", Operation::Decrypt, kBodyChunkSize},
+};
+
+void PrintTo(const AllocationCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+std::string CaseName(const ::testing::TestParamInfo<AllocationCase>& info) {
+    return info.param.name;
+}
+
+class AllocationTest : public ::testing::TestWithParam<AllocationCase> {};
+
+TEST_P(AllocationTest, AnswersNoMemoryAndLeavesNoOutput) {
+    ContainerTestFolder folder;
+    folder.Write("plain", PatternBytes(100));
+    RecordingProgress progress;
+    ASSERT_EQ(EncryptFile(folder.Path("plain"), folder.Path("plain.qmx"), &kPassword, progress),
+              RC_OK);
+    const bool encrypting = GetParam().operation == Operation::Encrypt;
+    const std::string output = encrypting ? "again.qmx" : "back";
+    ResultCode code = RC_OK;
+    {
+        const ScopedRefusedSize refused(GetParam().refusedSize);
+        code =
+            encrypting
+                ? EncryptFile(folder.Path("plain"), folder.Path(output), &kPassword, progress)
+                : DecryptFile(folder.Path("plain.qmx"), folder.Path(output), &kPassword, progress);
+    }
+    EXPECT_EQ(code, RC_NO_MEMORY);
+    EXPECT_EQ(folder.Names(), (std::set<std::string>{"plain", "plain.qmx"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Buffers, AllocationTest, ::testing::ValuesIn(kCases), CaseName);
+
+} // namespace
