@@ -1,6 +1,6 @@
 # The binary resources (icons, logo banner, licence agreement) become byte
 # arrays of qmx_resources at build time, so the program carries them and the
-# build needs no renderer.
+# build needs no renderer; the version block takes the project's version.
 
 set(QMX_WRITE_BYTE_ARRAY ${CMAKE_CURRENT_LIST_DIR}/WriteByteArray.cmake)
 
@@ -24,3 +24,14 @@ foreach(size 256 48 32 24 16)
 endforeach()
 qmx_embed_file(art/png/logo-banner.png EmbeddedLogoBanner)
 qmx_embed_file(licence/LicenceAgreement.txt EmbeddedLicenceAgreement)
+
+# A version without all four parts counts the missing ones as 0.
+foreach(part MAJOR MINOR PATCH TWEAK)
+  set(QMX_VERSION_${part} ${PROJECT_VERSION_${part}})
+  if(QMX_VERSION_${part} STREQUAL "")
+    set(QMX_VERSION_${part} 0)
+  endif()
+endforeach()
+configure_file(${CMAKE_CURRENT_LIST_DIR}/ConfiguredVersion.h.in
+               ${CMAKE_CURRENT_BINARY_DIR}/generated/ConfiguredVersion.h @ONLY)
+target_include_directories(qmx_resources PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
