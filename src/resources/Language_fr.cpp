@@ -1,7 +1,9 @@
 // French (France). French typography wants a no-break space (U+00A0)
 // inside « » and before ? so the marks never wrap away from their words.
 
+#include "resources/ControlIds.h"
 #include "resources/LanguageResources.h"
+#include "resources/TemplateStyles.h"
 
 namespace {
 
@@ -55,6 +57,106 @@ constexpr StringEntry kStrings[] = {
     {57344, "Visionneuse Quiralis"},
 };
 
+// clang-format off
+// About box; the legal notice is narrower than in English.
+constexpr DialogControl kAboutControls[] = {
+    {IDOK, "BUTTON", "OK", kDefaultButtonStyle | WS_GROUP, 0, {223, 67, 50, 16}},
+    {IDC_STATIC, "STATIC", "Copyright © 2026 Brellic. Tous droits réservés.", kTextStyle, 0,
+     {39, 43, 108, 8}},
+    {1014, "STATIC", "Contrat de licence", kTextStyle, 0, {39, 56, 233, 8}},
+    {1012, "STATIC", "### Informations de version ###", kTextStyle, 0, {39, 31, 146, 8}},
+    {1011, "STATIC", "", kBitmapStyle, WS_EX_TRANSPARENT, {6, 7, 198, 21}, 144},
+    {1010, "STATIC", "https://quiralis.example/reader", kTextStyle, 0, {39, 71, 173, 8}},
+};
+
+// Main window.
+constexpr DialogControl kMainControls[] = {
+    {1001, "RichEdit20W", "", kTextBoxStyle, 0, {7, 43, 369, 200}},
+    {1008, "BUTTON", "&Chiffrer", kPushButtonStyle, 0, {253, 5, 50, 14}},
+    {1007, "BUTTON", "&Déchiffrer", kPushButtonStyle, 0, {303, 5, 50, 14}},
+    {1015, "BUTTON", "À &propos", WS_CHILD | WS_TABSTOP, 0, {124, 25, 50, 14}},
+    {1002, "BUTTON", "Test", WS_CHILD | WS_TABSTOP, 0, {175, 25, 50, 14}},
+    {1004, "BUTTON", "&Tout copier", kPushButtonStyle, 0, {226, 21, 50, 14}},
+    {1005, "BUTTON", "C&oller", kPushButtonStyle, 0, {276, 21, 50, 14}},
+    {1006, "BUTTON", "&Effacer", kPushButtonStyle, 0, {326, 21, 50, 14}},
+    {IDOK, "BUTTON", "&Quitter", kPushButtonStyle, 0, {326, 246, 50, 14}},
+    {1011, "STATIC", "", kBitmapStyle, WS_EX_TRANSPARENT, {7, 8, 166, 22}, 144},
+    {1017, "STATIC",
+     "Tapez ou collez du texte, ou déposez des fichiers dans la fenêtre ci-dessus pour chiffrer "
+     "ou déchiffrer.",
+     kTextStyle, 0, {9, 248, 312, 18}},
+};
+
+// "Working.." box.
+constexpr DialogControl kWorkingControls[] = {
+    {1003, "STATIC", "Traitement en cours..", kTextStyle, 0, {46, 12, 245, 36}},
+    {IDC_STATIC, "STATIC", "", kIconStyle, 0, {12, 15, 21, 20}, 128},
+};
+
+// File progress dialog; Cancel starts enabled.
+constexpr DialogControl kProgressControls[] = {
+    {1003, "STATIC", "##Chiffrement/Déchiffrement du fichier##", kTextStyle, 0, {30, 6, 248, 10}},
+    {IDC_STATIC, "STATIC", "", kIconStyle, 0, {3, 6, 21, 20}, 128},
+    {1004, "STATIC", "##Nom du fichier##", kTextStyle, 0, {30, 21, 248, 10}},
+    {1018, "msctls_progress32", "", kProgressBarStyle, 0, {30, 36, 248, 14}},
+    {IDCANCEL, "BUTTON", "&Annuler", kPushButtonStyle, 0, {228, 56, 50, 14}},
+};
+
+// Password dialog.
+constexpr DialogControl kPasswordControls[] = {
+    {1002, "EDIT", "", kPasswordEditStyle, 0, {79, 58, 221, 14}},
+    {1008, "EDIT", "", kPasswordEditStyle, 0, {79, 79, 221, 14}},
+    {1016, "BUTTON", "Imposer la visionneuse au destinataire", kCheckBoxStyle, 0,
+     {7, 118, 167, 10}},
+    {1009, "BUTTON", "&Afficher la saisie", kCheckBoxStyle, 0, {206, 98, 93, 10}},
+    {IDOK, "BUTTON", "OK", kDefaultButtonStyle, 0, {194, 114, 50, 14}},
+    {IDCANCEL, "BUTTON", "Annuler", kPushButtonStyle, 0, {251, 114, 50, 14}},
+    {1003, "STATIC", "Static", kTextStyle, 0, {37, 10, 263, 40}},
+    {IDC_STATIC, "STATIC", "", kIconStyle, 0, {10, 10, 21, 20}, 128},
+    {1019, "STATIC", "Mot de passe", kRightTextStyle, 0, {7, 60, 63, 8}},
+    {1020, "STATIC", "Confirmation", kRightTextStyle, 0, {7, 82, 63, 8}},
+};
+
+// Licence agreement.
+constexpr DialogControl kLicenceControls[] = {
+    {IDOK, "BUTTON", "OK", kDefaultButtonStyle, 0, {294, 264, 50, 14}},
+    {1001, "RichEdit20W", "", kTextBoxStyle | ES_READONLY, 0, {6, 6, 342, 252}},
+};
+
+// Message viewer; the text takes no focus, so OK has it.
+constexpr DialogControl kViewerControls[] = {
+    {IDOK, "BUTTON", "OK", kDefaultButtonStyle, 0, {281, 225, 50, 14}},
+    {1471, "RichEdit20W", "", kScrolledTextStyle | ES_READONLY, 0, {0, 0, 337, 220}},
+};
+
+constexpr DialogTemplate kDialogs[] = {
+    {100, "À propos de Visionneuse Quiralis", kModalDialogStyle, 0,
+     {0, 0, 279, 89}, kAboutControls},
+    {102, "Visionneuse Quiralis", kMainDialogStyle, WS_EX_APPWINDOW | WS_EX_ACCEPTFILES,
+     {0, 0, 383, 267}, kMainControls},
+    {107, "", kBoxDialogStyle | DS_SYSMODAL, WS_EX_TOPMOST, {0, 0, 296, 54}, kWorkingControls},
+    {108, "", kBoxDialogStyle, 0, {0, 0, 281, 73}, kProgressControls},
+    {131, "Saisie du mot de passe", kModalDialogStyle, 0, {0, 0, 307, 135}, kPasswordControls},
+    {134, "Contrat de licence de Visionneuse Quiralis", kModalDialogStyle, 0,
+     {0, 0, 355, 286}, kLicenceControls},
+    {270, "Visionneuse de messages Quiralis", kViewerDialogStyle, 0,
+     {0, 0, 337, 245}, kViewerControls},
+};
+
+// clang-format on
+
+constexpr MenuItem kContextMenuItems[] = {
+    {32771, "Copier"},
+    {32772, "Coller"},
+    kMenuSeparator,
+    {32773, "Sélectionner tout"},
+};
+
+constexpr MenuTemplate kMenus[] = {
+    {132, kContextMenuItems},
+};
+
 } // namespace
 
-constinit const LanguageResources g_languageFrench{1036, kStrings};
+constinit const LanguageResources g_languageFrench{
+    .langId = 1036, .strings = kStrings, .dialogs = kDialogs, .menus = kMenus};
