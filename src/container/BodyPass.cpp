@@ -12,40 +12,63 @@ namespace {
 
 using ChunkBuffer = WipedBuffer<std::uint8_t>;
 
-struct BodyKeys {
+struct BodyWork {
+    BodyDirection direction;
     std::span<const std::uint8_t, 32> passwordKey;
     std::span<const std::uint8_t, 20> nonce;
+    std::uint32_t count;
+    Sha1Context* digest;
+    ProgressSink& progress;
+    ScrambleState scrambler{};
 };
 
-bool ApplyBodyKeystream(const BodyKeys& keys, std::span<std::uint8_t> bytes, std::uint32_t offset) {
-    return ApplyKeystreamChunked(keys.nonce.first<16>(), keys.passwordKey.first<24>(), bytes,
+bool ApplyBodyKeystream(const BodyWork& work, std::span<std::uint8_t> bytes, std::uint32_t offset) {
+    return ApplyKeystreamChunked(work.nonce.first<16>(), work.passwordKey.first<24>(), bytes,
                                  offset) == 0;
 }
 
-// The encrypt direction's work on one chunk between read and write.
-ResultCode EncipherChunk(const BodyKeys& keys, std::span<std::uint8_t> bytes, std::uint32_t offset,
-                         std::uint32_t count, Sha1Context& digest, ScrambleState& scrambler,
-                         ProgressSink& progress) {
-    if (!ApplyBodyKeystream(keys, bytes, offset)) {
+bool Report(BodyWork& work, std::span<std::uint8_t> bytes, std::uint32_t offset) {
+    const auto done = static_cast<std::uint32_t>(offset + bytes.size());
+    return work.progress.ReportProgress(work.count, done) == 0;
+}
+
+// Everything between the read of a chunk and its write; a cancel keeps the
+// chunk from being written.
+ResultCode TransformChunk(BodyWork& work, std::span<std::uint8_t> bytes, std::uint32_t offset) {
+    if (work.direction == BodyDirection::Decrypt) {
+        work.scrambler.unscramble(bytes);
+    }
+    if (!ApplyBodyKeystream(work, bytes, offset)) {
         return RC_FAILED;
     }
-    const auto done = static_cast<std::uint32_t>(offset + bytes.size());
-    if (progress.ReportProgress(count, done) != 0) {
+    if (!Report(work, bytes, offset)) {
         return RC_CANCELLED;
     }
-    Sha1Update(digest, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-    scrambler.scramble(bytes);
+    if (work.direction == BodyDirection::Encrypt) {
+        Sha1Update(*work.digest, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+        work.scrambler.scramble(bytes);
+    }
     return RC_OK;
 }
 
-ResultCode DecipherChunk(const BodyKeys& keys, std::span<std::uint8_t> bytes, std::uint32_t offset,
-                         std::uint32_t count, ScrambleState& scrambler, ProgressSink& progress) {
-    scrambler.unscramble(bytes);
-    if (!ApplyBodyKeystream(keys, bytes, offset)) {
-        return RC_FAILED;
+ResultCode StreamBody(BodyWork& work, FileHandle& input, FileHandle& output, ChunkBuffer& chunk) {
+    std::uint32_t offset = 0;
+    while (offset < work.count) {
+        const std::size_t wanted = std::min(kBodyChunkSize, work.count - offset);
+        const std::optional<std::size_t> read = input.Read({chunk.data(), wanted});
+        if (!read || *read == 0) {
+            return RC_FAILED;
+        }
+        const std::span<std::uint8_t> bytes{chunk.data(), *read};
+        if (const ResultCode code = TransformChunk(work, bytes, offset); code != RC_OK) {
+            return code;
+        }
+        if (!output.WriteAll(bytes)) {
+            return RC_FAILED;
+        }
+        offset += static_cast<std::uint32_t>(*read);
     }
-    const auto done = static_cast<std::uint32_t>(offset + bytes.size());
-    return progress.ReportProgress(count, done) != 0 ? RC_CANCELLED : RC_OK;
+    return RC_OK;
 }
 
 } // namespace
@@ -63,27 +86,6 @@ ResultCode BodyPass(BodyDirection direction, FileHandle& input, FileHandle& outp
     } catch (const std::bad_alloc&) {
         return RC_NO_MEMORY;
     }
-    const BodyKeys keys{passwordKey, nonce};
-    ScrambleState scrambler;
-    std::uint32_t offset = 0;
-    while (offset < count) {
-        const std::size_t wanted = std::min(kBodyChunkSize, count - offset);
-        const std::optional<std::size_t> read = input.Read({chunk->data(), wanted});
-        if (!read || *read == 0) {
-            return RC_FAILED;
-        }
-        const std::span<std::uint8_t> bytes{chunk->data(), *read};
-        const ResultCode code =
-            direction == BodyDirection::Encrypt
-                ? EncipherChunk(keys, bytes, offset, count, *digest, scrambler, progress)
-                : DecipherChunk(keys, bytes, offset, count, scrambler, progress);
-        if (code != RC_OK) {
-            return code;
-        }
-        if (!output.WriteAll(bytes)) {
-            return RC_FAILED;
-        }
-        offset += static_cast<std::uint32_t>(*read);
-    }
-    return RC_OK;
+    BodyWork work{direction, passwordKey, nonce, count, digest, progress};
+    return StreamBody(work, input, output, *chunk);
 }

@@ -3,6 +3,7 @@
 #include "container/BodyPass.h"
 #include "container/ContainerFront.h"
 #include "container/FilePasswordKey.h"
+#include "container/OpenSafeOutput.h"
 #include "container/PasswordVerifier.h"
 #include "container/VerifyFile.h"
 #include "platform/FileHandle.h"
@@ -36,10 +37,9 @@ ResultCode AcceptContainerFront(FileHandle& source, ContainerFront& front,
 
 ResultCode DecipherBody(FileHandle& source, const ContainerFront& front, const FilePasswordKey& key,
                         const std::string& outputPath, ProgressSink& progress) {
-    // Refuses a missing path and a folder too.
-    SafeOutputFile output = SafeOutputFile::Create(outputPath);
-    if (!output.IsOpen()) {
-        return RC_OUTPUT_FAILED;
+    SafeOutputFile output;
+    if (const ResultCode code = OpenSafeOutput(source, outputPath, output); code != RC_OK) {
+        return code;
     }
     const ResultCode code = BodyPass(
         BodyDirection::Decrypt, source, output.File(), StoredOriginalSize(front), key.Bytes(),

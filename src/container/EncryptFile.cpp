@@ -5,9 +5,11 @@
 #include "container/DigestReadPass.h"
 #include "container/FilePasswordKey.h"
 #include "container/LittleEndian.h"
+#include "container/OpenSafeOutput.h"
 #include "container/PasswordVerifier.h"
 #include "container/ScrambleState.h"
 #include "crypto/RandomSources.h"
+#include "crypto/WipedBuffer.h"
 #include "platform/Clock.h"
 #include "platform/FileHandle.h"
 #include "platform/SafeOutputFile.h"
@@ -61,6 +63,8 @@ void StoreFiller(KeyBlock& keyBlock) {
         std::array<std::uint8_t, 5> bytes{};
         DrawFillerBytes(bytes);
         StoreFillerStep(keyBlock, step, bytes);
+        // The plain verifier bytes among them give away keystream bytes.
+        WipeMemory(bytes.data(), bytes.size());
     }
 }
 
@@ -148,10 +152,9 @@ ResultCode EncryptOpenSource(FileHandle& source, const std::string& outputPath,
     if (const ResultCode code = TakeSourceSize(source, size); code != RC_OK) {
         return code;
     }
-    // Refuses a missing path and a folder too.
-    SafeOutputFile output = SafeOutputFile::Create(outputPath);
-    if (!output.IsOpen()) {
-        return RC_OUTPUT_FAILED;
+    SafeOutputFile output;
+    if (const ResultCode code = OpenSafeOutput(source, outputPath, output); code != RC_OK) {
+        return code;
     }
     if (const ResultCode code = WriteContainer(source, size, output.File(), password, progress);
         code != RC_OK) {

@@ -66,6 +66,7 @@ const DecryptFailure kDecryptFailures[] = {
     {.name = "OutputFolderMissing", .code = RC_OUTPUT_FAILED, .outputName = "gone/notes.txt"},
     {.name = "OutputIsAFolder", .code = RC_OUTPUT_FAILED, .outputName = "."},
     {.name = "OutputPathMissing", .code = RC_OUTPUT_FAILED, .outputName = ""},
+    {.name = "OutputIsTheContainer", .code = RC_OUTPUT_FAILED, .outputName = kContainer},
     {.name = "BodyRead", .code = RC_FAILED, .faults = {{FileOperation::Read, 7}}},
     {.name = "BodyWrite", .code = RC_FAILED, .faults = {{FileOperation::Write, 1}}},
     {.name = "BodyWriteShort",

@@ -200,6 +200,7 @@ const EncryptFailure kEncryptFailures[] = {
     {.name = "OutputFolderMissing", .code = RC_OUTPUT_FAILED, .outputName = "gone/out.qmx"},
     {.name = "OutputIsAFolder", .code = RC_OUTPUT_FAILED, .outputName = "."},
     {.name = "OutputPathMissing", .code = RC_OUTPUT_FAILED, .outputName = ""},
+    {.name = "OutputIsTheSource", .code = RC_OUTPUT_FAILED, .outputName = kSource},
     {.name = "HeaderPlaceholderWrite", .code = RC_FAILED, .faults = {{FileOperation::Write, 1}}},
     {.name = "KeyBlockPlaceholderShort",
      .code = RC_FAILED,
