@@ -100,7 +100,7 @@ ResultCode WriteKeyBlock(FileHandle& output, KeyBlock& keyBlock, Sha1Context& co
 ResultCode WriteHeader(FileHandle& output, FileHeader& header, std::uint32_t size,
                        Sha1Context& container) {
     SetFileMagic(header);
-    SetU32(header, FileHeaderOffset::totalLength, size + kKeyBlockSize);
+    SetU32(header, FileHeaderOffset::totalLength, size + std::uint32_t{kKeyBlockSize});
     StoreFinalDigest(std::span(header).subspan(FileHeaderOffset::containerDigest), container);
     ScrambleState().scramble(FileHeaderScrambledPart(header));
     if (!output.SeekTo(0)) {
