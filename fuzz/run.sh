@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-30}
 build=build-fuzz
-targets=(message_reader)
+targets=(message_reader container_reader)
 
 CC=clang CXX=clang++ cmake -S fuzz -B "$build" -G Ninja >/dev/null
 cmake --build "$build" -j2
