@@ -1,0 +1,11 @@
+#include "ui/CTemplateDialog.h"
+
+#include "resources/FindTemplate.h"
+#include "ui/DialogTemplateBuilder.h"
+
+CTemplateDialog::CTemplateDialog(std::uint16_t templateId, QWidget* parent)
+    : QDialog(parent), m_pTemplate(FindDialogTemplate(templateId)) {
+    if (m_pTemplate != nullptr) {
+        BuildDialogFromTemplate(*this, *m_pTemplate);
+    }
+}

@@ -1,0 +1,140 @@
+#include "ui/DialogTemplateBuilder.h"
+
+#include "resources/ActiveLanguage.h"
+#include "resources/FindTemplate.h"
+#include "resources/WindowStyles.h"
+#include "ui/ControlFactory.h"
+#include "ui/DialogBaseUnits.h"
+#include "ui/DialogWindowFlags.h"
+#include "ui/DlgItem.h"
+#include "ui/TemplateFont.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+
+bool Has(std::uint32_t style, std::uint32_t bits) {
+    return (style & bits) == bits;
+}
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Windows draws a captionless modal frame around the client area; Qt has no
+// such frame, so a raised panel along the client's edge stands in for it.
+void AddModalFrame(QDialog& dialog) {
+    auto* frame = new QFrame(&dialog);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setLineWidth(2);
+    frame->setGeometry(dialog.rect());
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frame->lower();
+}
+
+void ApplyWindowStyle(QDialog& dialog, const DialogTemplate& dialogTemplate,
+                      DialogBaseUnits units) {
+    dialog.setWindowTitle(Utf8(dialogTemplate.caption));
+    dialog.setWindowFlags(WindowFlagsForStyle(dialogTemplate.style, dialogTemplate.exStyle));
+    const QSize client = MapDialogSize(dialogTemplate.rect, units);
+    if (HasSizingBorder(dialogTemplate.style)) {
+        dialog.resize(client);
+    } else {
+        dialog.setFixedSize(client);
+    }
+    dialog.setAcceptDrops(Has(dialogTemplate.exStyle, WS_EX_ACCEPTFILES));
+    if (!Has(dialogTemplate.style, WS_CAPTION) && Has(dialogTemplate.style, DS_MODALFRAME)) {
+        AddModalFrame(dialog);
+    }
+}
+
+void ApplyControlStyle(QWidget& widget, const DialogControl& control) {
+    SetDlgItemId(widget, control.id);
+    widget.setEnabled(!Has(control.style, WS_DISABLED));
+    if (!Has(control.style, WS_VISIBLE)) {
+        widget.hide();
+    }
+    if (!Has(control.style, WS_TABSTOP)) {
+        widget.setFocusPolicy(Qt::NoFocus);
+    } else if ((widget.focusPolicy() & Qt::TabFocus) == 0) {
+        widget.setFocusPolicy(Qt::StrongFocus);
+    }
+}
+
+// Links the tab stops in template order, and gives each static whose '&'
+// marks a mnemonic the next tab stop as its buddy, wrapping around at the
+// end as the dialog manager's search does.
+class TabStopChain {
+public:
+    void Add(QWidget& widget, const DialogControl& control) {
+        if (QLabel* label = MnemonicLabel(widget, control)) {
+            m_pendingLabel = label;
+        }
+        if (!Has(control.style, WS_TABSTOP)) {
+            return;
+        }
+        if (m_last != nullptr) {
+            QWidget::setTabOrder(m_last, &widget);
+        } else {
+            m_first = &widget;
+        }
+        m_last = &widget;
+        GiveBuddy(widget);
+    }
+
+    void Close() {
+        if (m_first != nullptr) {
+            GiveBuddy(*m_first);
+        }
+    }
+
+private:
+    static QLabel* MnemonicLabel(QWidget& widget, const DialogControl& control) {
+        auto* label = qobject_cast<QLabel*>(&widget);
+        const bool hasPrefix =
+            !Has(control.style, SS_NOPREFIX) && control.text.find('&') != std::string_view::npos;
+        return hasPrefix ? label : nullptr;
+    }
+
+    void GiveBuddy(QWidget& widget) {
+        if (m_pendingLabel != nullptr) {
+            m_pendingLabel->setBuddy(&widget);
+            m_pendingLabel = nullptr;
+        }
+    }
+
+    QWidget* m_first = nullptr;
+    QWidget* m_last = nullptr;
+    QLabel* m_pendingLabel = nullptr;
+};
+
+} // namespace
+
+void BuildDialogFromTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate) {
+    const QFont font = ResolveTemplateFont(dialogTemplate.font);
+    dialog.setFont(font);
+    const DialogBaseUnits units = MeasureDialogBaseUnits(font);
+    ApplyWindowStyle(dialog, dialogTemplate, units);
+
+    TabStopChain tabStops;
+    for (const DialogControl& control : dialogTemplate.controls) {
+        QWidget* widget = CreateControlWidget(control, MapDialogRect(control.rect, units), dialog);
+        ApplyControlStyle(*widget, control);
+        tabStops.Add(*widget, control);
+    }
+    tabStops.Close();
+}
+
+bool BuildDialogFromTemplate(QDialog& dialog, std::uint16_t templateId, std::uint16_t langId) {
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId, langId);
+    if (dialogTemplate == nullptr) {
+        return false;
+    }
+    BuildDialogFromTemplate(dialog, *dialogTemplate);
+    return true;
+}
+
+bool BuildDialogFromTemplate(QDialog& dialog, std::uint16_t templateId) {
+    return BuildDialogFromTemplate(dialog, templateId, ActiveLanguage());
+}
