@@ -3,13 +3,8 @@
 namespace {
 
 constexpr const LanguageResources* kLanguages[] = {
-    &g_languageEnglish,
-    &g_languageSpanish,
-    &g_languageGerman,
-    &g_languageFrench,
-    &g_languageDutch,
-    &g_languageJapanese,
-    &g_languagePolish,
+    &g_languageEnglish, &g_languageSpanish,  &g_languageGerman, &g_languageFrench,
+    &g_languageDutch,   &g_languageJapanese, &g_languagePolish,
 };
 
 } // namespace
