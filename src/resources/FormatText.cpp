@@ -8,7 +8,7 @@ namespace {
 // A translated format must not be able to ask for a gigabyte of padding.
 constexpr std::size_t kMaxWidth = 256;
 
-struct Spec {
+struct FieldFormat {
     bool leftAlign = false;
     bool zeroPad = false;
     std::size_t width = 0;
@@ -23,11 +23,11 @@ std::size_t CodePoints(std::string_view text) {
 }
 
 void AppendPadded(std::string& out, std::string_view sign, std::string_view body,
-                  std::size_t length, const Spec& spec, bool numeric) {
-    const std::size_t fill = spec.width > length ? spec.width - length : 0;
-    if (spec.leftAlign) {
+                  std::size_t length, const FieldFormat& field, bool numeric) {
+    const std::size_t fill = field.width > length ? field.width - length : 0;
+    if (field.leftAlign) {
         out.append(sign).append(body).append(fill, ' ');
-    } else if (spec.zeroPad && numeric) {
+    } else if (field.zeroPad && numeric) {
         out.append(sign).append(fill, '0').append(body);
     } else {
         out.append(fill, ' ').append(sign).append(body);
@@ -49,13 +49,13 @@ std::uint32_t Low32(std::int64_t value) {
     return static_cast<std::uint32_t>(value);
 }
 
-void AppendConversion(std::string& out, char conversion, const Spec& spec, const FormatArg* arg) {
+void AppendConversion(std::string& out, char conversion, const FieldFormat& field, const FormatArg* arg) {
     if (arg == nullptr) {
         return;
     }
     if (conversion == 's') {
         if (const std::string_view* text = arg->text()) {
-            AppendPadded(out, {}, *text, CodePoints(*text), spec, false);
+            AppendPadded(out, {}, *text, CodePoints(*text), field, false);
         }
         return;
     }
@@ -65,14 +65,14 @@ void AppendConversion(std::string& out, char conversion, const Spec& spec, const
     }
     if (conversion == 'X') {
         const std::string digits = Hex(Low32(*number));
-        AppendPadded(out, {}, digits, digits.size(), spec, true);
+        AppendPadded(out, {}, digits, digits.size(), field, true);
         return;
     }
     const auto value = static_cast<std::int32_t>(Low32(*number));
     const std::int64_t magnitude = value < 0 ? -std::int64_t{value} : std::int64_t{value};
     const std::string digits = std::to_string(magnitude);
     const std::string_view sign = value < 0 ? "-" : "";
-    AppendPadded(out, sign, digits, sign.size() + digits.size(), spec, true);
+    AppendPadded(out, sign, digits, sign.size() + digits.size(), field, true);
 }
 
 bool IsConversion(char c) {
@@ -84,13 +84,13 @@ bool IsDigit(char c) {
 }
 
 // Reads flags and width after a '%'; returns the position of the conversion.
-std::size_t ParseSpec(std::string_view format, std::size_t pos, Spec& spec) {
+std::size_t ParseFieldFormat(std::string_view format, std::size_t pos, FieldFormat& field) {
     for (; pos < format.size() && (format[pos] == '-' || format[pos] == '0'); ++pos) {
-        (format[pos] == '-' ? spec.leftAlign : spec.zeroPad) = true;
+        (format[pos] == '-' ? field.leftAlign : field.zeroPad) = true;
     }
     for (; pos < format.size() && IsDigit(format[pos]); ++pos) {
         const auto digit = static_cast<std::size_t>(format[pos] - '0');
-        spec.width = std::min(spec.width * 10 + digit, kMaxWidth);
+        field.width = std::min(field.width * 10 + digit, kMaxWidth);
     }
     return pos;
 }
@@ -112,8 +112,8 @@ std::string FormatTextArgs(std::string_view format, std::span<const FormatArg> a
             pos = percent + 2;
             continue;
         }
-        Spec spec;
-        const std::size_t conversion = ParseSpec(format, percent + 1, spec);
+        FieldFormat field;
+        const std::size_t conversion = ParseFieldFormat(format, percent + 1, field);
         if (conversion >= format.size() || !IsConversion(format[conversion])) {
             // Not ours to interpret: keep it visible rather than guess.
             const std::size_t end = std::min(conversion + 1, format.size());
@@ -123,7 +123,7 @@ std::string FormatTextArgs(std::string_view format, std::span<const FormatArg> a
         }
         const FormatArg* arg = nextArg < args.size() ? &args[nextArg] : nullptr;
         ++nextArg;
-        AppendConversion(out, format[conversion], spec, arg);
+        AppendConversion(out, format[conversion], field, arg);
         pos = conversion + 1;
     }
     return out;
