@@ -3,6 +3,7 @@
 //   quiralis-look <template-id> <langid>
 //   quiralis-look --all <folder>
 
+#include "LayoutCheck.h"
 #include "resources/ActiveLanguage.h"
 #include "resources/CompiledLanguages.h"
 #include "ui/CTemplateDialog.h"
@@ -53,6 +54,9 @@ bool RenderTemplate(std::uint16_t templateId, std::uint16_t langId, const QDir& 
     const bool saved = dialog.grab().save(path, "PNG");
     std::printf("%s  \"%s\"%s\n", qPrintable(path), qPrintable(dialog.windowTitle()),
                 saved ? "" : "  (not saved)");
+    for (const QString& problem : FindLayoutProblems(dialog)) {
+        std::printf("    %s\n", qPrintable(problem));
+    }
     return saved;
 }
 

@@ -1,11 +1,12 @@
 #include "ui/CTemplateDialog.h"
 
+#include "resources/ActiveLanguage.h"
 #include "resources/FindTemplate.h"
 #include "ui/DialogTemplateBuilder.h"
 
 CTemplateDialog::CTemplateDialog(std::uint16_t templateId, QWidget* parent)
-    : QDialog(parent), m_pTemplate(FindDialogTemplate(templateId)) {
+    : QDialog(parent), m_pTemplate(FindDialogTemplate(templateId, ActiveLanguage())) {
     if (m_pTemplate != nullptr) {
-        BuildDialogFromTemplate(*this, *m_pTemplate);
+        BuildDialogFromTemplate(*this, *m_pTemplate, ActiveLanguage());
     }
 }

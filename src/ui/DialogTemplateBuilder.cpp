@@ -1,6 +1,7 @@
 #include "ui/DialogTemplateBuilder.h"
 
 #include "resources/ActiveLanguage.h"
+#include "resources/ControlIds.h"
 #include "resources/FindTemplate.h"
 #include "resources/WindowStyles.h"
 #include "ui/ControlFactory.h"
@@ -11,6 +12,8 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -109,10 +112,23 @@ private:
     QLabel* m_pendingLabel = nullptr;
 };
 
+// Without a BS_DEFPUSHBUTTON the dialog manager's default id is IDOK. Left
+// alone, QDialog would make its first push button the default instead.
+void SetDefaultButton(QDialog& dialog) {
+    const auto buttons = dialog.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
+    if (std::ranges::any_of(buttons, &QPushButton::isDefault)) {
+        return;
+    }
+    if (auto* ok = GetDlgItemAs<QPushButton>(dialog, IDOK)) {
+        ok->setDefault(true);
+    }
+}
+
 } // namespace
 
-void BuildDialogFromTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate) {
-    const QFont font = ResolveTemplateFont(dialogTemplate.font);
+void BuildDialogFromTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate,
+                             std::uint16_t langId) {
+    const QFont font = ResolveTemplateFont(dialogTemplate.font, langId);
     dialog.setFont(font);
     const DialogBaseUnits units = MeasureDialogBaseUnits(font);
     ApplyWindowStyle(dialog, dialogTemplate, units);
@@ -124,6 +140,7 @@ void BuildDialogFromTemplate(QDialog& dialog, const DialogTemplate& dialogTempla
         tabStops.Add(*widget, control);
     }
     tabStops.Close();
+    SetDefaultButton(dialog);
 }
 
 bool BuildDialogFromTemplate(QDialog& dialog, std::uint16_t templateId, std::uint16_t langId) {
@@ -131,7 +148,7 @@ bool BuildDialogFromTemplate(QDialog& dialog, std::uint16_t templateId, std::uin
     if (dialogTemplate == nullptr) {
         return false;
     }
-    BuildDialogFromTemplate(dialog, *dialogTemplate);
+    BuildDialogFromTemplate(dialog, *dialogTemplate, langId);
     return true;
 }
 

@@ -19,4 +19,6 @@ bool BuildDialogFromTemplate(QDialog& dialog, std::uint16_t templateId, std::uin
 // In the active language.
 bool BuildDialogFromTemplate(QDialog& dialog, std::uint16_t templateId);
 
-void BuildDialogFromTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate);
+// The language chooses the font the template's font stands for.
+void BuildDialogFromTemplate(QDialog& dialog, const DialogTemplate& dialogTemplate,
+                             std::uint16_t langId);

@@ -12,15 +12,15 @@ void SetDlgItemId(QWidget& control, int id) {
     control.setProperty(kIdProperty, id);
 }
 
-int DlgItemId(const QWidget& control) {
-    return control.property(kIdProperty).toInt();
+std::optional<int> DlgItemId(const QWidget& control) {
+    const QVariant id = control.property(kIdProperty);
+    return id.isValid() ? std::optional<int>(id.toInt()) : std::nullopt;
 }
 
 QWidget* GetDlgItem(const QWidget& dialog, int id) {
     const auto children = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* child : children) {
-        const QVariant value = child->property(kIdProperty);
-        if (value.isValid() && value.toInt() == id) {
+        if (DlgItemId(*child) == id) {
             return child;
         }
     }

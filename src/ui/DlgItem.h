@@ -5,10 +5,11 @@
 // controls with one id (IDC_STATIC) the first child is found.
 
 #include <QWidget>
+#include <optional>
 
 void SetDlgItemId(QWidget& control, int id);
-// The id a control was given, or 0 for a widget that is no dialog control.
-int DlgItemId(const QWidget& control);
+// The id a control was given; none for a widget that is no dialog control.
+std::optional<int> DlgItemId(const QWidget& control);
 
 // Null when the dialog has no control with this id.
 QWidget* GetDlgItem(const QWidget& dialog, int id);
