@@ -10,11 +10,13 @@ cdxCSizeIconCtrl::cdxCSizeIconCtrl(QWidget* dialog) : QSizeGrip(dialog) {
 }
 
 bool cdxCSizeIconCtrl::eventFilter(QObject* watched, QEvent* event) {
-    // The base shows the grip again on every state change; the rule here has the last word.
-    const bool handled = QSizeGrip::eventFilter(watched, event);
-    if (event->type() == QEvent::WindowStateChange && watched == window()) {
-        FollowWindowState();
+    if (event->type() != QEvent::WindowStateChange || watched != window()) {
+        return QSizeGrip::eventFilter(watched, event);
     }
+    // The base hides and shows the grip by rules of its own; these have the last word.
+    const bool wanted = !isHidden() || m_bHiddenWhileZoomed;
+    const bool handled = QSizeGrip::eventFilter(watched, event);
+    FollowWindowState(wanted);
     return handled;
 }
 
@@ -22,13 +24,12 @@ void cdxCSizeIconCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void cdxCSizeIconCtrl::FollowWindowState() {
-    const bool hide = m_bHideWhenZoomed && window()->isMaximized();
-    if (hide && !isHidden()) {
-        m_bHiddenWhileZoomed = true;
-        setVisible(false);
-    } else if (!hide && m_bHiddenWhileZoomed) {
-        m_bHiddenWhileZoomed = false;
-        setVisible(true);
+void cdxCSizeIconCtrl::FollowWindowState(bool wanted) {
+    const QWidget* dialog = window();
+    const bool zoomed = dialog->isFullScreen() || (m_bHideWhenZoomed && dialog->isMaximized());
+    const bool show = wanted && !zoomed;
+    m_bHiddenWhileZoomed = wanted && zoomed;
+    if (show == isHidden()) {
+        setVisible(show);
     }
 }

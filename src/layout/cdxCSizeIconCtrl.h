@@ -1,7 +1,8 @@
 #pragma once
 // The size grip of a dynamic dialog: the platform's grip, with the diagonal resize cursor, that
-// resizes the dialog from its bottom-right corner. With m_bHideWhenZoomed it is hidden while the
-// dialog is maximised and shown again when it is restored; double clicks on it do nothing.
+// resizes the dialog from its bottom-right corner. It is hidden while the dialog is full screen,
+// and with m_bHideWhenZoomed while it is maximised, and shown again when the dialog is restored
+// (unless its owner hid it). Double clicks on it do nothing.
 
 #include <QSizeGrip>
 
@@ -17,7 +18,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void FollowWindowState();
+    void FollowWindowState(bool wanted);
 
     // Only a grip hidden for the maximised state is shown again, never one its owner hid.
     bool m_bHiddenWhileZoomed = false;
