@@ -29,6 +29,9 @@ public:
         return control;
     }
 
+    // Whether the dialog was already on screen while its controls were anchored.
+    bool visibleWhileAnchoring = false;
+
     using cdxCDynamicWnd::m_nLayoutFlags;
     using cdxCDynamicWnd::m_nResizeDirections;
     using cdxCDynamicWnd::m_pSizeGrip;
@@ -38,6 +41,7 @@ public:
 protected:
     void OnInitDialog() override {
         cdxCDynamicDialog::OnInitDialog();
+        visibleWhileAnchoring = isVisible();
         for (const Anchor& anchor : anchors_) {
             AnchorControl(anchor.control, anchor.horizontal, anchor.vertical);
         }
