@@ -65,10 +65,10 @@ void ApplyControlStyle(QWidget& widget, const DialogControl& control) {
     }
 }
 
-// Links the tab stops in template order, and gives each static whose '&'
-// marks a mnemonic the next tab stop as its buddy, wrapping around at the
-// end as the dialog manager's search does.
-class TabStopChain {
+// Gives each static whose '&' marks a mnemonic the next tab stop in template
+// order as its buddy, wrapping around at the end as the dialog manager's
+// search does.
+class MnemonicBuddies {
 public:
     void Add(QWidget& widget, const DialogControl& control) {
         if (QLabel* label = MnemonicLabel(widget, control)) {
@@ -77,18 +77,15 @@ public:
         if (!Has(control.style, WS_TABSTOP)) {
             return;
         }
-        if (m_last != nullptr) {
-            QWidget::setTabOrder(m_last, &widget);
-        } else {
-            m_first = &widget;
+        if (m_firstTabStop == nullptr) {
+            m_firstTabStop = &widget;
         }
-        m_last = &widget;
         GiveBuddy(widget);
     }
 
     void Close() {
-        if (m_first != nullptr) {
-            GiveBuddy(*m_first);
+        if (m_firstTabStop != nullptr) {
+            GiveBuddy(*m_firstTabStop);
         }
     }
 
@@ -107,8 +104,7 @@ private:
         }
     }
 
-    QWidget* m_first = nullptr;
-    QWidget* m_last = nullptr;
+    QWidget* m_firstTabStop = nullptr;
     QLabel* m_pendingLabel = nullptr;
 };
 
@@ -133,13 +129,14 @@ void BuildDialogFromTemplate(QDialog& dialog, const DialogTemplate& dialogTempla
     const DialogBaseUnits units = MeasureDialogBaseUnits(font);
     ApplyWindowStyle(dialog, dialogTemplate, units);
 
-    TabStopChain tabStops;
+    // Qt's focus chain is creation order, so the tab order is template order.
+    MnemonicBuddies buddies;
     for (const DialogControl& control : dialogTemplate.controls) {
         QWidget* widget = CreateControlWidget(control, MapDialogRect(control.rect, units), dialog);
         ApplyControlStyle(*widget, control);
-        tabStops.Add(*widget, control);
+        buddies.Add(*widget, control);
     }
-    tabStops.Close();
+    buddies.Close();
     SetDefaultButton(dialog);
 }
 
