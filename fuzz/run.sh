@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang into build-fuzz and runs each for a
 # bounded time on a scratch copy of its seed corpus. Fails on a crash, a
-# timeout, a leak, running out of memory or any sanitizer report.
+# timeout, a leak, running out of memory or any sanitizer report; the logs
+# and the failing inputs then stay in build-fuzz/corpus-run/.
 #   fuzz/run.sh [seconds per target, default 30]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,7 +41,7 @@ for name in "${targets[@]}"; do
 
   # Exit status alone would miss a report that did not end the run.
   if [ "$status" -ne 0 ] ||
-     grep -qE 'ERROR: (AddressSanitizer|LeakSanitizer|UndefinedBehaviorSanitizer|libFuzzer)|runtime error:|SUMMARY: ' "$log" ||
+     grep -qE 'ERROR: (AddressSanitizer|LeakSanitizer|UndefinedBehaviorSanitizer|libFuzzer)|runtime error:|SUMMARY: |Broken rule:' "$log" ||
      [ -n "$(ls -A "$artifacts")" ]; then
     echo "FAILED: $name (exit $status), log: $log" >&2
     tail -n 60 "$log" >&2
