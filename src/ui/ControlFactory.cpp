@@ -3,6 +3,7 @@
 #include "resources/WindowStyles.h"
 #include "ui/PasswordMaskStyle.h"
 #include "ui/ResourceImages.h"
+#include "ui/TemplateValues.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,14 +21,6 @@ namespace {
 
 using ControlBuilder = QWidget* (*)(const DialogControl&, const QRect&, QWidget&);
 
-bool Has(std::uint32_t style, std::uint32_t bits) {
-    return (style & bits) == bits;
-}
-
-QString TextOf(const DialogControl& control) {
-    return QString::fromUtf8(control.text.data(), static_cast<qsizetype>(control.text.size()));
-}
-
 QWidget* Placed(QWidget* widget, const QRect& geometry) {
     widget->setGeometry(geometry);
     return widget;
@@ -36,14 +29,14 @@ QWidget* Placed(QWidget* widget, const QRect& geometry) {
 QWidget* CreateButton(const DialogControl& control, const QRect& geometry, QWidget& dialog) {
     switch (control.style & BS_TYPEMASK) {
     case BS_AUTOCHECKBOX:
-        return Placed(new QCheckBox(TextOf(control), &dialog), geometry);
+        return Placed(new QCheckBox(QStringFromUtf8(control.text), &dialog), geometry);
     case BS_DEFPUSHBUTTON: {
-        auto* button = new QPushButton(TextOf(control), &dialog);
+        auto* button = new QPushButton(QStringFromUtf8(control.text), &dialog);
         button->setDefault(true);
         return Placed(button, geometry);
     }
     default:
-        return Placed(new QPushButton(TextOf(control), &dialog), geometry);
+        return Placed(new QPushButton(QStringFromUtf8(control.text), &dialog), geometry);
     }
 }
 
@@ -59,7 +52,7 @@ Qt::Alignment StaticTextAlignment(std::uint32_t style) {
 }
 
 QLabel* CreateTextLabel(const DialogControl& control, QWidget& dialog) {
-    auto* label = new QLabel(TextOf(control), &dialog);
+    auto* label = new QLabel(QStringFromUtf8(control.text), &dialog);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(StaticTextAlignment(control.style));
     label->setWordWrap(true);
@@ -100,37 +93,37 @@ QWidget* CreateStatic(const DialogControl& control, const QRect& templateGeometr
         break;
     }
     // Without SS_NOTIFY a static lets clicks through to the dialog.
-    label->setAttribute(Qt::WA_TransparentForMouseEvents, !Has(control.style, SS_NOTIFY));
+    label->setAttribute(Qt::WA_TransparentForMouseEvents, !HasStyle(control.style, SS_NOTIFY));
     return Placed(label, geometry);
 }
 
 Qt::ScrollBarPolicy ScrollBarPolicy(std::uint32_t style, std::uint32_t scrollBit) {
-    return Has(style, scrollBit) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    return HasStyle(style, scrollBit) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
 }
 
 QWidget* CreatePlainTextBox(const DialogControl& control, const QRect& geometry, QWidget& dialog) {
-    auto* box = new QPlainTextEdit(TextOf(control), &dialog);
-    box->setReadOnly(Has(control.style, ES_READONLY));
+    auto* box = new QPlainTextEdit(QStringFromUtf8(control.text), &dialog);
+    box->setReadOnly(HasStyle(control.style, ES_READONLY));
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setVerticalScrollBarPolicy(ScrollBarPolicy(control.style, WS_VSCROLL));
     box->setHorizontalScrollBarPolicy(ScrollBarPolicy(control.style, WS_HSCROLL));
-    if (!Has(control.style, WS_BORDER)) {
+    if (!HasStyle(control.style, WS_BORDER)) {
         box->setFrameShape(QFrame::NoFrame);
     }
     return Placed(box, geometry);
 }
 
 QWidget* CreateEdit(const DialogControl& control, const QRect& geometry, QWidget& dialog) {
-    if (Has(control.style, ES_MULTILINE)) {
+    if (HasStyle(control.style, ES_MULTILINE)) {
         return CreatePlainTextBox(control, geometry, dialog);
     }
-    auto* edit = new QLineEdit(TextOf(control), &dialog);
+    auto* edit = new QLineEdit(QStringFromUtf8(control.text), &dialog);
     auto* maskStyle = new PasswordMaskStyle(QStyleFactory::create(QApplication::style()->name()));
     maskStyle->setParent(edit);
     edit->setStyle(maskStyle);
-    edit->setFrame(Has(control.style, WS_BORDER));
-    edit->setReadOnly(Has(control.style, ES_READONLY));
-    if (Has(control.style, ES_PASSWORD)) {
+    edit->setFrame(HasStyle(control.style, WS_BORDER));
+    edit->setReadOnly(HasStyle(control.style, ES_READONLY));
+    if (HasStyle(control.style, ES_PASSWORD)) {
         edit->setEchoMode(QLineEdit::Password);
     }
     return Placed(edit, geometry);

@@ -9,6 +9,7 @@
 #include "ui/DialogWindowFlags.h"
 #include "ui/DlgItem.h"
 #include "ui/TemplateFont.h"
+#include "ui/TemplateValues.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -16,14 +17,6 @@
 #include <algorithm>
 
 namespace {
-
-bool Has(std::uint32_t style, std::uint32_t bits) {
-    return (style & bits) == bits;
-}
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Windows draws a captionless modal frame around the client area; Qt has no
 // such frame, so a raised panel along the client's edge stands in for it.
@@ -38,7 +31,7 @@ void AddModalFrame(QDialog& dialog) {
 
 void ApplyWindowStyle(QDialog& dialog, const DialogTemplate& dialogTemplate,
                       DialogBaseUnits units) {
-    dialog.setWindowTitle(Utf8(dialogTemplate.caption));
+    dialog.setWindowTitle(QStringFromUtf8(dialogTemplate.caption));
     dialog.setWindowFlags(WindowFlagsForStyle(dialogTemplate.style, dialogTemplate.exStyle));
     const QSize client = MapDialogSize(dialogTemplate.rect, units);
     if (HasSizingBorder(dialogTemplate.style)) {
@@ -46,19 +39,20 @@ void ApplyWindowStyle(QDialog& dialog, const DialogTemplate& dialogTemplate,
     } else {
         dialog.setFixedSize(client);
     }
-    dialog.setAcceptDrops(Has(dialogTemplate.exStyle, WS_EX_ACCEPTFILES));
-    if (!Has(dialogTemplate.style, WS_CAPTION) && Has(dialogTemplate.style, DS_MODALFRAME)) {
+    dialog.setAcceptDrops(HasStyle(dialogTemplate.exStyle, WS_EX_ACCEPTFILES));
+    if (!HasStyle(dialogTemplate.style, WS_CAPTION) &&
+        HasStyle(dialogTemplate.style, DS_MODALFRAME)) {
         AddModalFrame(dialog);
     }
 }
 
 void ApplyControlStyle(QWidget& widget, const DialogControl& control) {
     SetDlgItemId(widget, control.id);
-    widget.setEnabled(!Has(control.style, WS_DISABLED));
-    if (!Has(control.style, WS_VISIBLE)) {
+    widget.setEnabled(!HasStyle(control.style, WS_DISABLED));
+    if (!HasStyle(control.style, WS_VISIBLE)) {
         widget.hide();
     }
-    if (!Has(control.style, WS_TABSTOP)) {
+    if (!HasStyle(control.style, WS_TABSTOP)) {
         widget.setFocusPolicy(Qt::NoFocus);
     } else if ((widget.focusPolicy() & Qt::TabFocus) == 0) {
         widget.setFocusPolicy(Qt::StrongFocus);
@@ -74,7 +68,7 @@ public:
         if (QLabel* label = MnemonicLabel(widget, control)) {
             m_pendingLabel = label;
         }
-        if (!Has(control.style, WS_TABSTOP)) {
+        if (!HasStyle(control.style, WS_TABSTOP)) {
             return;
         }
         if (m_firstTabStop == nullptr) {
@@ -92,8 +86,8 @@ public:
 private:
     static QLabel* MnemonicLabel(QWidget& widget, const DialogControl& control) {
         auto* label = qobject_cast<QLabel*>(&widget);
-        const bool hasPrefix =
-            !Has(control.style, SS_NOPREFIX) && control.text.find('&') != std::string_view::npos;
+        const bool hasPrefix = !HasStyle(control.style, SS_NOPREFIX) &&
+                               control.text.find('&') != std::string_view::npos;
         return hasPrefix ? label : nullptr;
     }
 

@@ -6,7 +6,8 @@
 // rectangle in pixels, shown, enabled and focusable as its style says, tagged
 // with its id (GetDlgItem). Tab order is the template order of the tab stops.
 // A dialog without a sizing border gets a fixed size; a caller that resizes it
-// anyway (a size grip) lifts the limits itself.
+// anyway (a size grip) lifts the limits itself. Build before the dialog is
+// shown; showing or running it is the caller's.
 
 #include "resources/DialogTemplate.h"
 

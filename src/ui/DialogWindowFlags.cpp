@@ -1,23 +1,20 @@
 #include "ui/DialogWindowFlags.h"
 
 #include "resources/WindowStyles.h"
+#include "ui/TemplateValues.h"
 
 namespace {
 
-bool Has(std::uint32_t style, std::uint32_t bits) {
-    return (style & bits) == bits;
-}
-
 Qt::WindowFlags CaptionButtons(std::uint32_t style) {
     Qt::WindowFlags flags;
-    if (!Has(style, WS_SYSMENU)) {
+    if (!HasStyle(style, WS_SYSMENU)) {
         return flags;
     }
     flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (Has(style, WS_MINIMIZEBOX)) {
+    if (HasStyle(style, WS_MINIMIZEBOX)) {
         flags |= Qt::WindowMinimizeButtonHint;
     }
-    if (Has(style, WS_MAXIMIZEBOX)) {
+    if (HasStyle(style, WS_MAXIMIZEBOX)) {
         flags |= Qt::WindowMaximizeButtonHint;
     }
     return flags;
@@ -26,18 +23,20 @@ Qt::WindowFlags CaptionButtons(std::uint32_t style) {
 } // namespace
 
 Qt::WindowFlags WindowFlagsForStyle(std::uint32_t style, std::uint32_t exStyle) {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
-    if (Has(style, WS_CAPTION)) {
+    // WS_EX_APPWINDOW gives the window its own taskbar button: a normal window.
+    Qt::WindowFlags flags = HasStyle(exStyle, WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint;
+    if (HasStyle(style, WS_CAPTION)) {
         flags |= Qt::WindowTitleHint | CaptionButtons(style);
     } else {
         flags |= Qt::FramelessWindowHint;
     }
-    if (Has(exStyle, WS_EX_TOPMOST)) {
+    if (HasStyle(exStyle, WS_EX_TOPMOST)) {
         flags |= Qt::WindowStaysOnTopHint;
     }
     return flags;
 }
 
 bool HasSizingBorder(std::uint32_t style) {
-    return Has(style, WS_THICKFRAME);
+    return HasStyle(style, WS_THICKFRAME);
 }

@@ -2,7 +2,8 @@
 // The Qt window flags and sizing of a dialog template's window styles, with
 // Windows' rules: no caption means no title bar; the close, minimise and
 // maximise boxes exist only with a system menu; only a sizing border
-// (WS_THICKFRAME) lets the user resize; WS_EX_TOPMOST stays on top.
+// (WS_THICKFRAME) lets the user resize; WS_EX_TOPMOST stays on top; and
+// WS_EX_APPWINDOW makes a normal window rather than a dialog window.
 
 #include <QWidget>
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "ui/TemplateFont.h"
 
 #include "ui/DialogBaseUnits.h"
+#include "ui/TemplateValues.h"
 
 #include <QFontDatabase>
 #include <QGlyphRun>
@@ -61,9 +62,7 @@ QFont ShellDialogFont(std::uint16_t langId) {
 
 QFont ResolveTemplateFont(const DialogFont& font, std::uint16_t langId) {
     QFont resolved =
-        IsShellDialogAlias(font.face)
-            ? ShellDialogFont(langId)
-            : QFont(QString::fromUtf8(font.face.data(), static_cast<qsizetype>(font.face.size())));
+        IsShellDialogAlias(font.face) ? ShellDialogFont(langId) : QFont(QStringFromUtf8(font.face));
     resolved.setPixelSize(MulDiv(font.pointSize, LogicalDpi(), kPointsPerInch));
     return resolved;
 }

@@ -15,6 +15,7 @@
 #include "ui/DialogBaseUnits.h"
 #include "ui/DialogTemplateBuilder.h"
 #include "ui/DlgItem.h"
+#include "ui/TemplateValues.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -27,14 +28,6 @@
 #include <vector>
 
 namespace {
-
-bool Has(std::uint32_t style, std::uint32_t bits) {
-    return (style & bits) == bits;
-}
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const DialogTemplate& TemplateOf(int templateId, int langId) {
     const DialogTemplate* found = FindDialogTemplate(static_cast<std::uint16_t>(templateId),
@@ -122,16 +115,16 @@ QString ShownText(const QWidget& widget) {
 }
 
 void CheckEditState(const QWidget& widget, const DialogControl& control) {
-    const bool readOnly = Has(control.style, ES_READONLY);
+    const bool readOnly = HasStyle(control.style, ES_READONLY);
     if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
         QCOMPARE(edit->isReadOnly(), readOnly);
-        QCOMPARE(edit->echoMode() == QLineEdit::Password, Has(control.style, ES_PASSWORD));
+        QCOMPARE(edit->echoMode() == QLineEdit::Password, HasStyle(control.style, ES_PASSWORD));
     }
     if (const auto* box = qobject_cast<const QPlainTextEdit*>(&widget)) {
         QCOMPARE(box->isReadOnly(), readOnly);
         QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         QCOMPARE(box->verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded,
-                 Has(control.style, WS_VSCROLL));
+                 HasStyle(control.style, WS_VSCROLL));
     }
 }
 
@@ -139,14 +132,14 @@ void CheckControl(const QDialog& dialog, const DialogTemplate& dialogTemplate,
                   const DialogControl& control, const QWidget& widget) {
     QVERIFY(DlgItemId(widget) == control.id);
     QCOMPARE(widget.metaObject()->className(), ExpectedClass(control));
-    QCOMPARE(widget.isVisibleTo(&dialog), Has(control.style, WS_VISIBLE));
-    QCOMPARE(widget.isEnabled(), !Has(control.style, WS_DISABLED));
-    QCOMPARE((widget.focusPolicy() & Qt::TabFocus) != 0, Has(control.style, WS_TABSTOP));
+    QCOMPARE(widget.isVisibleTo(&dialog), HasStyle(control.style, WS_VISIBLE));
+    QCOMPARE(widget.isEnabled(), !HasStyle(control.style, WS_DISABLED));
+    QCOMPARE((widget.focusPolicy() & Qt::TabFocus) != 0, HasStyle(control.style, WS_TABSTOP));
     QCOMPARE(widget.geometry(), ExpectedGeometry(control, MeasureDialogBaseUnits(dialog.font())));
     if (IsImageStatic(control)) {
         QVERIFY(!qobject_cast<const QLabel*>(&widget)->pixmap().isNull());
     } else {
-        QCOMPARE(ShownText(widget), Utf8(control.text));
+        QCOMPARE(ShownText(widget), QStringFromUtf8(control.text));
     }
     if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
         QCOMPARE(button->isDefault(), IsDefaultButton(dialogTemplate, control));
@@ -191,7 +184,7 @@ private slots:
         QDialog dialog;
         Build(dialog, templateId, langId);
 
-        QCOMPARE(dialog.windowTitle(), Utf8(dialogTemplate.caption));
+        QCOMPARE(dialog.windowTitle(), QStringFromUtf8(dialogTemplate.caption));
         QCOMPARE(dialog.size(),
                  MapDialogSize(dialogTemplate.rect, MeasureDialogBaseUnits(dialog.font())));
         const std::vector<QWidget*> controls = Controls(dialog);
@@ -213,7 +206,7 @@ private slots:
 
         std::vector<int> expected;
         for (const DialogControl& control : dialogTemplate.controls) {
-            if (Has(control.style, WS_TABSTOP)) {
+            if (HasStyle(control.style, WS_TABSTOP)) {
                 expected.push_back(control.id);
             }
         }
@@ -235,13 +228,18 @@ private slots:
         QTest::addColumn<bool>("onTop");
         QTest::addColumn<bool>("resizable");
         QTest::addColumn<bool>("acceptsDrops");
-        QTest::newRow("102 main window") << 102 << true << true << false << false << false << true;
-        QTest::newRow("107 working box")
-            << 107 << false << false << false << true << false << false;
-        QTest::newRow("108 progress") << 108 << false << false << false << false << false << false;
-        QTest::newRow("131 password") << 131 << true << true << false << false << false << false;
+        QTest::addColumn<bool>("appWindow");
+        constexpr bool yes = true;
+        constexpr bool no = false;
+        // clang-format off
+        //                              title  close  minimise on top sizable drops  app window
+        QTest::newRow("102 main")    << 102 << yes << yes << no  << no  << no  << yes << yes;
+        QTest::newRow("107 working") << 107 << no  << no  << no  << yes << no  << no  << no;
+        QTest::newRow("108 progress")<< 108 << no  << no  << no  << no  << no  << no  << no;
+        QTest::newRow("131 password")<< 131 << yes << yes << no  << no  << no  << no  << no;
         // No system menu, so no caption buttons at all, the minimise box included.
-        QTest::newRow("270 viewer") << 270 << true << false << false << false << true << false;
+        QTest::newRow("270 viewer")  << 270 << yes << no  << no  << no  << yes << no  << no;
+        // clang-format on
     }
     void windowFlagsFollowTheStyles() {
         QFETCH(int, templateId);
@@ -251,6 +249,7 @@ private slots:
         QFETCH(bool, onTop);
         QFETCH(bool, resizable);
         QFETCH(bool, acceptsDrops);
+        QFETCH(bool, appWindow);
         QDialog dialog;
         Build(dialog, templateId, LANGID_ENGLISH);
 
@@ -264,6 +263,7 @@ private slots:
         QCOMPARE(flags.testFlag(Qt::WindowStaysOnTopHint), onTop);
         QCOMPARE(dialog.minimumSize() != dialog.maximumSize(), resizable);
         QCOMPARE(dialog.acceptDrops(), acceptsDrops);
+        QCOMPARE(dialog.windowType(), appWindow ? Qt::Window : Qt::Dialog);
     }
 
     void passwordEditsMaskWithABlackCircle() {
