@@ -1,7 +1,7 @@
 // quiralis-look: shows a dialog template of a language as the windows build
 // it, or renders every template of every compiled language to PNG files.
-//   quiralis-look <template-id> <langid>
-//   quiralis-look --all <folder>
+//   quiralis-look <template-id> <langid>   (ids decimal, or hexadecimal with 0x)
+//   quiralis-look --all <folder>           (dialog-<id>-<langid>.png, problems listed)
 
 #include "LayoutCheck.h"
 #include "resources/ActiveLanguage.h"
@@ -78,11 +78,11 @@ int RenderAll(const QString& folderPath) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() != 3) {
+    if (argc != 3) {
         return Usage();
     }
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
     if (arguments[1] == QLatin1String("--all")) {
         return RenderAll(arguments[2]);
     }
