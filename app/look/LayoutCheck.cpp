@@ -1,6 +1,6 @@
 #include "LayoutCheck.h"
 
-#include "ui/DlgItem.h"
+#include "layout/DlgItem.h"
 
 #include <QCheckBox>
 #include <QLabel>

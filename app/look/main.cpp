@@ -6,7 +6,7 @@
 #include "LayoutCheck.h"
 #include "resources/ActiveLanguage.h"
 #include "resources/CompiledLanguages.h"
-#include "ui/CTemplateDialog.h"
+#include "layout/CTemplateDialog.h"
 
 #include <QApplication>
 #include <QDir>

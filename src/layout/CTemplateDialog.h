@@ -5,7 +5,7 @@
 // that no language has leaves an empty dialog with a null Template().
 
 #include "resources/DialogTemplate.h"
-#include "ui/DlgItem.h"
+#include "layout/DlgItem.h"
 
 #include <QDialog>
 #include <cstdint>

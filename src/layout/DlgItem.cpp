@@ -1,4 +1,4 @@
-#include "ui/DlgItem.h"
+#include "layout/DlgItem.h"
 
 #include <QVariant>
 

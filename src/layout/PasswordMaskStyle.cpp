@@ -1,4 +1,4 @@
-#include "ui/PasswordMaskStyle.h"
+#include "layout/PasswordMaskStyle.h"
 
 int PasswordMaskStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                                  QStyleHintReturn* returnData) const {

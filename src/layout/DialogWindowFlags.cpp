@@ -1,7 +1,7 @@
-#include "ui/DialogWindowFlags.h"
+#include "layout/DialogWindowFlags.h"
 
 #include "resources/WindowStyles.h"
-#include "ui/TemplateValues.h"
+#include "layout/TemplateValues.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ui/ControlFactory.h"
+#include "layout/ControlFactory.h"
 
 #include "resources/WindowStyles.h"
-#include "ui/PasswordMaskStyle.h"
-#include "ui/ResourceImages.h"
-#include "ui/TemplateValues.h"
+#include "layout/PasswordMaskStyle.h"
+#include "layout/ResourceImages.h"
+#include "layout/TemplateValues.h"
 
 #include <QApplication>
 #include <QCheckBox>

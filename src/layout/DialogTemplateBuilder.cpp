@@ -1,15 +1,15 @@
-#include "ui/DialogTemplateBuilder.h"
+#include "layout/DialogTemplateBuilder.h"
 
 #include "resources/ActiveLanguage.h"
 #include "resources/ControlIds.h"
 #include "resources/FindTemplate.h"
 #include "resources/WindowStyles.h"
-#include "ui/ControlFactory.h"
-#include "ui/DialogBaseUnits.h"
-#include "ui/DialogWindowFlags.h"
-#include "ui/DlgItem.h"
-#include "ui/TemplateFont.h"
-#include "ui/TemplateValues.h"
+#include "layout/ControlFactory.h"
+#include "layout/DialogBaseUnits.h"
+#include "layout/DialogWindowFlags.h"
+#include "layout/DlgItem.h"
+#include "layout/TemplateFont.h"
+#include "layout/TemplateValues.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -11,11 +11,11 @@
 #include "resources/FindTemplate.h"
 #include "resources/LanguageFallbackChain.h"
 #include "resources/TemplateStyles.h"
-#include "ui/CTemplateDialog.h"
-#include "ui/DialogBaseUnits.h"
-#include "ui/DialogTemplateBuilder.h"
-#include "ui/DlgItem.h"
-#include "ui/TemplateValues.h"
+#include "layout/CTemplateDialog.h"
+#include "layout/DialogBaseUnits.h"
+#include "layout/DialogTemplateBuilder.h"
+#include "layout/DlgItem.h"
+#include "layout/TemplateValues.h"
 
 #include <QCheckBox>
 #include <QLabel>

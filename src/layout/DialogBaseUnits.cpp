@@ -1,4 +1,4 @@
-#include "ui/DialogBaseUnits.h"
+#include "layout/DialogBaseUnits.h"
 
 #include <QFontMetrics>
 #include <cstdint>

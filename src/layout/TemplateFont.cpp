@@ -1,7 +1,7 @@
-#include "ui/TemplateFont.h"
+#include "layout/TemplateFont.h"
 
-#include "ui/DialogBaseUnits.h"
-#include "ui/TemplateValues.h"
+#include "layout/DialogBaseUnits.h"
+#include "layout/TemplateValues.h"
 
 #include <QFontDatabase>
 #include <QGlyphRun>

@@ -1,8 +1,8 @@
-#include "ui/CTemplateDialog.h"
+#include "layout/CTemplateDialog.h"
 
 #include "resources/ActiveLanguage.h"
 #include "resources/FindTemplate.h"
-#include "ui/DialogTemplateBuilder.h"
+#include "layout/DialogTemplateBuilder.h"
 
 CTemplateDialog::CTemplateDialog(std::uint16_t templateId, QWidget* parent)
     : QDialog(parent), m_pTemplate(FindDialogTemplate(templateId, ActiveLanguage())) {

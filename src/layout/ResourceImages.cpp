@@ -1,4 +1,4 @@
-#include "ui/ResourceImages.h"
+#include "layout/ResourceImages.h"
 
 #include "resources/Bitmap.h"
 #include "resources/IconGroup.h"

@@ -3,8 +3,8 @@
 // template rectangles, and the measurement and pixel size of the dialog font.
 
 #include "resources/DialogTemplate.h"
-#include "ui/DialogBaseUnits.h"
-#include "ui/TemplateFont.h"
+#include "layout/DialogBaseUnits.h"
+#include "layout/TemplateFont.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
