@@ -65,7 +65,7 @@ Wilt u het vervangen?)"},
 // About box; the legal notice is narrower than in English.
 constexpr DialogControl kAboutControls[] = {
     {IDOK, "BUTTON", "OK", kDefaultButtonStyle | WS_GROUP, 0, {223, 67, 50, 16}},
-    {IDC_STATIC, "STATIC", "Copyright © 2026 Brellic. Alle rechten voorbehouden.", kTextStyle, 0,
+    {IDC_STATIC, "STATIC", "Copyright © 2026 Brellic.", kTextStyle, 0,
      {39, 43, 108, 8}},
     {1014, "STATIC", "Licentieovereenkomst", kTextStyle, 0, {39, 56, 233, 8}},
     {1012, "STATIC", "### Versie-informatie ###", kTextStyle, 0, {39, 31, 146, 8}},

@@ -66,7 +66,7 @@ Czy chcesz go zastąpić?)"},
 // About box; the legal notice is narrower than in English.
 constexpr DialogControl kAboutControls[] = {
     {IDOK, "BUTTON", "OK", kDefaultButtonStyle | WS_GROUP, 0, {223, 67, 50, 16}},
-    {IDC_STATIC, "STATIC", "Copyright © 2026 Brellic. Wszelkie prawa zastrzeżone.", kTextStyle, 0,
+    {IDC_STATIC, "STATIC", "Copyright © 2026 Brellic.", kTextStyle, 0,
      {39, 43, 108, 8}},
     {1014, "STATIC", "Umowa licencyjna", kTextStyle, 0, {39, 56, 233, 8}},
     {1012, "STATIC", "### Informacje o wersji ###", kTextStyle, 0, {39, 31, 146, 8}},
