@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config ccache googletest libgtest-dev
           libbenchmark-dev clang libclang-rt-14-dev
-          qt6-base-dev libgl-dev)
+          qt6-base-dev libgl-dev fonts-liberation2)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -48,8 +48,19 @@ QString FamilyDrawing(const QFont& font, char16_t character) {
     return runs.isEmpty() ? font.family() : runs.front().rawFont().familyName();
 }
 
+// Windows' dialog font has Arial's proportions; Liberation Sans shares them,
+// so translated texts fit the widths their templates give them.
+constexpr const char* kShellDialogFamily = "Liberation Sans";
+
+QFont GeneralDialogFont() {
+    if (QFontDatabase::families().contains(QString::fromLatin1(kShellDialogFamily))) {
+        return QFont(QString::fromLatin1(kShellDialogFamily));
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+}
+
 QFont ShellDialogFont(std::uint16_t langId) {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont font = GeneralDialogFont();
     for (const ScriptSample& sample : kScriptSamples) {
         if (sample.primaryLanguage == (langId & kPrimaryLanguageMask)) {
             font.setFamily(FamilyDrawing(font, sample.character));

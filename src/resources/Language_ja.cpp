@@ -81,7 +81,7 @@ constexpr DialogControl kMainControls[] = {
     {1007, "BUTTON", "復号(&D)", kPushButtonStyle, 0, {303, 5, 50, 14}},
     {1015, "BUTTON", "バージョン情報(&A)", WS_CHILD | WS_TABSTOP, 0, {124, 25, 50, 14}},
     {1002, "BUTTON", "テスト", WS_CHILD | WS_TABSTOP, 0, {175, 25, 50, 14}},
-    {1004, "BUTTON", "すべてコピー(&C)", kPushButtonStyle, 0, {226, 21, 50, 14}},
+    {1004, "BUTTON", "全コピー(&C)", kPushButtonStyle, 0, {226, 21, 50, 14}},
     {1005, "BUTTON", "貼り付け(&P)", kPushButtonStyle, 0, {276, 21, 50, 14}},
     {1006, "BUTTON", "クリア(&L)", kPushButtonStyle, 0, {326, 21, 50, 14}},
     {IDOK, "BUTTON", "終了(&X)", kPushButtonStyle, 0, {326, 246, 50, 14}},
