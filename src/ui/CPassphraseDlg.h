@@ -1,0 +1,58 @@
+#pragma once
+// The password dialog (template 131). It opens empty with OK disabled; OK becomes usable once
+// the password is not empty and, with a confirmation field, both fields hold the same text.
+// On OK it writes the password as code-page bytes and the viewer box's state to the caller's
+// variables; on Cancel it writes nothing. The typed text is cleared when the dialog closes.
+
+#include "layout/CTemplateDialog.h"
+
+#include <QFont>
+#include <QString>
+#include <string>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class CPassphraseDlg : public CTemplateDialog {
+    Q_OBJECT
+public:
+    // password and forceViewer may be null; the dialog keeps the pointers, not the values.
+    CPassphraseDlg(std::string* password, bool confirm, bool* forceViewer, const QString& prompt,
+                   QWidget* parent = nullptr);
+    ~CPassphraseDlg() override;
+    CPassphraseDlg(const CPassphraseDlg&) = delete;
+    CPassphraseDlg& operator=(const CPassphraseDlg&) = delete;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void OnOK();
+    void OnEnChangePassword();
+    void OnBnClickedShowTyping();
+    void UpdateData(bool saveAndValidate);
+    [[nodiscard]] bool IsPasswordAcceptable() const;
+    void ForgetTypedText();
+
+    std::string* m_pPassword;
+    bool m_bConfirm;
+    bool* m_pForceViewer;
+    QString m_strPassword;
+    QString m_strConfirm;
+    QString m_strPrompt;
+    bool m_bShowTyping = false;
+    QFont m_fontEdit;
+    bool m_bInitialised = false;
+
+    QLineEdit* m_ctlPassword;
+    QLineEdit* m_ctlConfirm;
+    QLabel* m_ctlPrompt;
+    QCheckBox* m_btnShowTyping;
+    QCheckBox* m_btnForceViewer;
+    QPushButton* m_btnOK;
+};

@@ -1,0 +1,33 @@
+#pragma once
+// The read-only message viewer (template 270): resizable, its size remembered between runs, and
+// opened centred on its owner. Its text can be read and scrolled (scroll bars, wheel, Page Up
+// and Down, arrows, Home, End) but not selected, copied, dragged, edited or focused. OK, Enter
+// and Escape close it. Run it with exec(); the text box is emptied when it closes.
+
+#include "layout/cdxCDynamicDialog.h"
+
+#include <QString>
+
+class QPlainTextEdit;
+
+class CViewerDlg : public cdxCDynamicDialog {
+    Q_OBJECT
+public:
+    CViewerDlg(const QString& text, QWidget* parent);
+    ~CViewerDlg() override;
+    CViewerDlg(const CViewerDlg&) = delete;
+    CViewerDlg& operator=(const CViewerDlg&) = delete;
+
+    void done(int result) override;
+
+protected:
+    void OnInitDialog() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void MakeTextInert();
+
+    QString m_strText;
+    QPlainTextEdit* m_ctlText;
+};
