@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, once.
+# Installs the Debian packages the build and the tests need, once, and any
+# further packages named as arguments (the developer scripts use that).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config ccache googletest libgtest-dev
           libbenchmark-dev clang libclang-rt-14-dev
-          qt6-base-dev libgl-dev fonts-liberation2)
+          qt6-base-dev libgl-dev fonts-liberation2 "$@")
 
 missing=()
 for p in "${packages[@]}"; do

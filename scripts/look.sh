@@ -6,19 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(xvfb xauth fonts-noto-core fonts-noto-cjk)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
-fi
+scripts/deps.sh xvfb xauth fonts-noto-core fonts-noto-cjk
 
 build=build/look-build
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQMX_BUILD_TESTS=OFF >/dev/null
