@@ -51,16 +51,25 @@ void Ferrik_IteratedHash<Word>::Update(const std::uint8_t* data, std::uint32_t l
         data += room;
         length -= room;
     }
-    for (; length >= m_blockLength; data += m_blockLength, length -= m_blockLength) {
+    const std::uint32_t wholeBytes = length - length % m_blockLength;
+    CompressBlocks(data, wholeBytes / m_blockLength);
+    data += wholeBytes;
+    length -= wholeBytes;
+    std::memcpy(pending, data, length);
+}
+
+template <typename Word>
+void Ferrik_IteratedHash<Word>::CompressBlocks(const std::uint8_t* blocks, std::size_t count) {
+    std::uint8_t* pending = DataBytes();
+    for (; count > 0; --count, blocks += m_blockLength) {
         // Unaligned blocks are staged in the data buffer, where word access is safe.
-        if (IsWordAligned(data)) {
-            CompressBlock(data);
+        if (IsWordAligned(blocks)) {
+            CompressBlock(blocks);
         } else {
-            std::memcpy(pending, data, m_blockLength);
+            std::memcpy(pending, blocks, m_blockLength);
             CompressBlock(pending);
         }
     }
-    std::memcpy(pending, data, length);
 }
 
 template <typename Word>

@@ -7,6 +7,7 @@
 #include "crypto/HashModule.h"
 #include "crypto/WipedBuffer.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <type_traits>
 
@@ -28,6 +29,9 @@ protected:
     // Loads 64 bytes (possibly the data buffer itself) as big-endian words into
     // the data buffer and compresses them; never writes to `block`.
     virtual void CompressBlock(const std::uint8_t* block) = 0;
+    // Compresses `count` consecutive 64-byte blocks of input; by default one
+    // CompressBlock each, staging unaligned blocks in the data buffer.
+    virtual void CompressBlocks(const std::uint8_t* blocks, std::size_t count);
 
     // Appends 0x80 and zeros so that the data buffer ends at byte 56,
     // compressing an extra block when the marker leaves no room for the count.

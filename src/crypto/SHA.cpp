@@ -26,6 +26,10 @@ void SHA::CompressBlock(const std::uint8_t* block) {
     Compress();
 }
 
+void SHA::CompressBlocks(const std::uint8_t* blocks, std::size_t count) {
+    Sha1CompressBlocks(std::span<std::uint32_t, 5>(m_state.data(), 5), blocks, count);
+}
+
 void SHA::Final(std::uint8_t* digest) {
     PrepareLastBlock();
     Compress();

@@ -4,6 +4,7 @@
 
 #include "crypto/IteratedHash.h"
 
+#include <cstddef>
 #include <cstdint>
 
 class SHA final : public Ferrik_IteratedHash<unsigned long> {
@@ -18,6 +19,7 @@ public:
 
 protected:
     void CompressBlock(const std::uint8_t* block) override;
+    void CompressBlocks(const std::uint8_t* blocks, std::size_t count) override;
 
 private:
     void Compress();

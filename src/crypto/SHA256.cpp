@@ -1,71 +1,10 @@
 #include "crypto/SHA256.h"
 
 #include "crypto/HashWords.h"
+#include "crypto/Sha256Compress.h"
 
 #include <algorithm>
-#include <bit>
 #include <iterator>
-
-namespace {
-
-// FIPS 180-4, sections 5.3.3 and 4.2.2.
-constexpr std::uint32_t kInitialState[8] = {0x6A09E667, 0xBB67AE85, 0x3C6EF372, 0xA54FF53A,
-                                            0x510E527F, 0x9B05688C, 0x1F83D9AB, 0x5BE0CD19};
-
-constexpr std::uint32_t kRoundConstants[64] = {
-    0x428A2F98, 0x71374491, 0xB5C0FBCF, 0xE9B5DBA5, 0x3956C25B, 0x59F111F1, 0x923F82A4, 0xAB1C5ED5,
-    0xD807AA98, 0x12835B01, 0x243185BE, 0x550C7DC3, 0x72BE5D74, 0x80DEB1FE, 0x9BDC06A7, 0xC19BF174,
-    0xE49B69C1, 0xEFBE4786, 0x0FC19DC6, 0x240CA1CC, 0x2DE92C6F, 0x4A7484AA, 0x5CB0A9DC, 0x76F988DA,
-    0x983E5152, 0xA831C66D, 0xB00327C8, 0xBF597FC7, 0xC6E00BF3, 0xD5A79147, 0x06CA6351, 0x14292967,
-    0x27B70A85, 0x2E1B2138, 0x4D2C6DFC, 0x53380D13, 0x650A7354, 0x766A0ABB, 0x81C2C92E, 0x92722C85,
-    0xA2BFE8A1, 0xA81A664B, 0xC24B8B70, 0xC76C51A3, 0xD192E819, 0xD6990624, 0xF40E3585, 0x106AA070,
-    0x19A4C116, 0x1E376C08, 0x2748774C, 0x34B0BCB5, 0x391C0CB3, 0x4ED8AA4A, 0x5B9CCA4F, 0x682E6FF3,
-    0x748F82EE, 0x78A5636F, 0x84C87814, 0x8CC70208, 0x90BEFFFA, 0xA4506CEB, 0xBEF9A3F7, 0xC67178F2};
-
-std::uint32_t BigSigma0(std::uint32_t x) {
-    return std::rotr(x, 2) ^ std::rotr(x, 13) ^ std::rotr(x, 22);
-}
-std::uint32_t BigSigma1(std::uint32_t x) {
-    return std::rotr(x, 6) ^ std::rotr(x, 11) ^ std::rotr(x, 25);
-}
-std::uint32_t SmallSigma0(std::uint32_t x) {
-    return std::rotr(x, 7) ^ std::rotr(x, 18) ^ (x >> 3);
-}
-std::uint32_t SmallSigma1(std::uint32_t x) {
-    return std::rotr(x, 17) ^ std::rotr(x, 19) ^ (x >> 10);
-}
-std::uint32_t Choose(std::uint32_t x, std::uint32_t y, std::uint32_t z) {
-    return (x & y) ^ (~x & z);
-}
-std::uint32_t Majority(std::uint32_t x, std::uint32_t y, std::uint32_t z) {
-    return (x & y) ^ (x & z) ^ (y & z);
-}
-
-// FIPS 180-4, section 6.2.2, on a block already in big-endian value form.
-void Sha256Compress(std::uint32_t* state, const std::uint32_t* block) {
-    std::uint32_t schedule[64];
-    std::copy(block, block + 16, schedule);
-    for (unsigned t = 16; t < 64; ++t) {
-        schedule[t] = SmallSigma1(schedule[t - 2]) + schedule[t - 7] +
-                      SmallSigma0(schedule[t - 15]) + schedule[t - 16];
-    }
-
-    std::uint32_t v[8];
-    std::copy(state, state + 8, v);
-    for (unsigned t = 0; t < 64; ++t) {
-        const std::uint32_t t1 =
-            v[7] + BigSigma1(v[4]) + Choose(v[4], v[5], v[6]) + kRoundConstants[t] + schedule[t];
-        const std::uint32_t t2 = BigSigma0(v[0]) + Majority(v[0], v[1], v[2]);
-        std::copy_backward(v, v + 7, v + 8);
-        v[4] += t1;
-        v[0] = t1 + t2;
-    }
-    for (unsigned i = 0; i < 8; ++i) {
-        state[i] += v[i];
-    }
-}
-
-} // namespace
 
 SHA256::SHA256() : Ferrik_IteratedHash<unsigned long>(kDigestLength) {
     SHA256::ResetState();
@@ -74,16 +13,21 @@ SHA256::SHA256() : Ferrik_IteratedHash<unsigned long>(kDigestLength) {
 void SHA256::ResetState() {
     m_bitCountLow = 0;
     m_bitCountHigh = 0;
-    std::copy(std::begin(kInitialState), std::end(kInitialState), m_state.data());
+    std::copy(std::begin(kSha256InitialState), std::end(kSha256InitialState), m_state.data());
 }
 
 void SHA256::Compress() {
-    Sha256Compress(m_state.data(), m_data.data());
+    Sha256Compress(std::span<std::uint32_t, 8>(m_state.data(), 8),
+                   std::span<const std::uint32_t, 16>(m_data.data(), 16));
 }
 
 void SHA256::CompressBlock(const std::uint8_t* block) {
     LoadBigEndianWords(m_data.data(), block, 16);
     Compress();
+}
+
+void SHA256::CompressBlocks(const std::uint8_t* blocks, std::size_t count) {
+    Sha256CompressBlocks(std::span<std::uint32_t, 8>(m_state.data(), 8), blocks, count);
 }
 
 void SHA256::Final(std::uint8_t* digest) {

@@ -1,5 +1,9 @@
 #include "crypto/Sha1Compress.h"
 
+#include "crypto/HashWords.h"
+#include "crypto/Sha1CompressShaNi.h"
+#include "platform/CpuFeatures.h"
+
 #include <bit>
 
 namespace {
@@ -43,4 +47,22 @@ void Sha1Compress(std::span<std::uint32_t, 5> state, std::span<const std::uint32
     state[2] += c;
     state[3] += d;
     state[4] += e;
+}
+
+void Sha1CompressBlocksPortable(std::span<std::uint32_t, 5> state, const std::uint8_t* blocks,
+                                std::size_t count) {
+    std::uint32_t words[16];
+    for (std::size_t i = 0; i < count; ++i, blocks += 64) {
+        LoadBigEndianWords(words, blocks, 16);
+        Sha1Compress(state, words);
+    }
+}
+
+void Sha1CompressBlocks(std::span<std::uint32_t, 5> state, const std::uint8_t* blocks,
+                        std::size_t count) {
+    static const Sha1BlocksFunction chosen = [] {
+        const Sha1BlocksFunction fast = UsableCpuFeatures().shani ? Sha1ShaNiBlocks() : nullptr;
+        return fast != nullptr ? fast : &Sha1CompressBlocksPortable;
+    }();
+    chosen(state, blocks, count);
 }

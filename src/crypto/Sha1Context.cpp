@@ -57,10 +57,12 @@ void Sha1Update(Sha1Context& context, const std::uint8_t* data, std::uint32_t le
         data += room;
         length -= room;
     }
-    for (; length >= kBlockBytes; data += kBlockBytes, length -= kBlockBytes) {
-        LoadBigEndianWords(context.block, data, 16);
-        CompressWords(context);
-    }
+    // Whole blocks straight from the input, in one call so a fast path keeps
+    // its state in registers from block to block.
+    const std::uint32_t wholeBytes = length - length % kBlockBytes;
+    Sha1CompressBlocks(context.state, data, wholeBytes / kBlockBytes);
+    data += wholeBytes;
+    length -= wholeBytes;
     std::memcpy(pending, data, length);
 }
 
