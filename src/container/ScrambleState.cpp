@@ -1,30 +1,27 @@
 #include "container/ScrambleState.h"
 
+#include "container/ScrambleAvx2.h"
+#include "container/ScrambleWords.h"
+#include "platform/CpuFeatures.h"
+
 namespace {
-constexpr std::uint32_t kRegionSeed = 85;
-constexpr std::uint8_t kRegionChain = 0x55;
+
+ScrambleKernel Choose(ScrambleKernel fast, ScrambleKernel portable) {
+    return UsableCpuFeatures().avx2 && fast != nullptr ? fast : portable;
+}
+
 } // namespace
 
 void ScrambleState::begin() {
-    generator_.seed(kRegionSeed);
-    chain_ = kRegionChain;
-}
-
-std::uint8_t ScrambleState::nextMask() {
-    return static_cast<std::uint8_t>(~generator_.next());
+    cursor_ = kScrambleRegionStart;
 }
 
 void ScrambleState::scramble(std::span<std::uint8_t> bytes) {
-    for (std::uint8_t& byte : bytes) {
-        byte = static_cast<std::uint8_t>(byte ^ nextMask() ^ chain_);
-        chain_ = byte;
-    }
+    static const ScrambleKernel kernel = Choose(ScrambleAvx2(), &ScrambleWords);
+    kernel(cursor_, bytes);
 }
 
 void ScrambleState::unscramble(std::span<std::uint8_t> bytes) {
-    for (std::uint8_t& byte : bytes) {
-        const std::uint8_t stored = byte;
-        byte = static_cast<std::uint8_t>(stored ^ chain_ ^ nextMask());
-        chain_ = stored;
-    }
+    static const ScrambleKernel kernel = Choose(UnscrambleAvx2(), &UnscrambleWords);
+    kernel(cursor_, bytes);
 }

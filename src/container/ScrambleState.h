@@ -2,8 +2,9 @@
 // The byte scrambler of the stored formats: each byte XORed with the inverted
 // low byte of the fixed-seed generator and with the previous stored byte.
 // One state per scrambled region; consecutive pieces of a region carry over.
+// Many bytes at a time (AVX2 where usable), same bytes as one at a time.
 
-#include "crypto/ScrambleGenerator.h"
+#include "container/ScrambleKeystream.h"
 
 #include <cstdint>
 #include <span>
@@ -18,8 +19,5 @@ public:
     void unscramble(std::span<std::uint8_t> bytes);
 
 private:
-    std::uint8_t nextMask();
-
-    ScrambleGenerator generator_;
-    std::uint8_t chain_ = 0;
+    ScrambleCursor cursor_{};
 };
