@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QString>
+#include <optional>
 #include <string>
 
 class QCheckBox;
@@ -25,14 +26,17 @@ public:
     CPassphraseDlg(const CPassphraseDlg&) = delete;
     CPassphraseDlg& operator=(const CPassphraseDlg&) = delete;
 
+    void accept() override;
     void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The password in the user's ANSI code page; nothing when it cannot be converted, and then
+    // the dialog stays open.
+    [[nodiscard]] virtual std::optional<std::string> ToCodePageBytes(const QString& text) const;
 
 private:
     void OnInitDialog();
-    void OnOK();
     void OnEnChangePassword();
     void OnBnClickedShowTyping();
     void UpdateData(bool saveAndValidate);
@@ -52,6 +56,7 @@ private:
     QLineEdit* m_ctlPassword;
     QLineEdit* m_ctlConfirm;
     QLabel* m_ctlPrompt;
+    QLabel* m_ctlConfirmLabel;
     QCheckBox* m_btnShowTyping;
     QCheckBox* m_btnForceViewer;
     QPushButton* m_btnOK;

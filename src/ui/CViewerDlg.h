@@ -1,8 +1,8 @@
 #pragma once
 // The read-only message viewer (template 270): resizable, its size remembered between runs, and
 // opened centred on its owner. Its text can be read and scrolled (scroll bars, wheel, Page Up
-// and Down, arrows, Home, End) but not selected, copied, dragged, edited or focused. OK, Enter
-// and Escape close it. Run it with exec(); the text box is emptied when it closes.
+// and Down, Home, End) but not selected, copied, dragged, edited or focused. OK, Enter and
+// Escape close it. Run it with exec(); the text box is emptied when it closes.
 
 #include "layout/cdxCDynamicDialog.h"
 
@@ -22,6 +22,7 @@ public:
 
 protected:
     void OnInitDialog() override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -30,4 +31,5 @@ private:
 
     QString m_strText;
     QPlainTextEdit* m_ctlText;
+    bool m_bCentred = false;
 };
