@@ -1,13 +1,9 @@
 #include "crypto/Keystream.h"
 
-#include "crypto/AES.h"
-#include "crypto/CounterMode.h"
+#include "crypto/Aes192Ctr.h"
 
 #include <algorithm>
 #include <cstddef>
-#include <limits>
-#include <memory>
-#include <new>
 
 namespace {
 
@@ -18,17 +14,6 @@ bool FitsInKeystream(std::size_t length, std::uint32_t offset) {
     return length <= kKeystreamLimit - offset;
 }
 
-// One range may hold 2^32 bytes, one more than a 32-bit length; the mode runs
-// on across the calls.
-void TransformWhole(Ferrik_CounterMode& mode, std::span<std::uint8_t> buffer) {
-    constexpr std::size_t kMaxPiece = std::numeric_limits<std::uint32_t>::max();
-    while (!buffer.empty()) {
-        const std::size_t piece = std::min(buffer.size(), kMaxPiece);
-        mode.TransformBytesInPlace(buffer.data(), static_cast<std::uint32_t>(piece));
-        buffer = buffer.subspan(piece);
-    }
-}
-
 } // namespace
 
 std::uint32_t ApplyKeystream(std::span<const std::uint8_t, 16> iv,
@@ -37,16 +22,7 @@ std::uint32_t ApplyKeystream(std::span<const std::uint8_t, 16> iv,
     if (!FitsInKeystream(buffer.size(), offset)) {
         return 1;
     }
-    try {
-        const auto cipher = std::make_unique<AESEncryption>(key);
-        Ferrik_CounterMode mode(*cipher, iv.data());
-        mode.SetPosition(offset);
-        TransformWhole(mode, buffer);
-    } catch (const std::bad_alloc&) {
-        // Nothing is transformed before every allocation has succeeded.
-        return 1;
-    }
-    return 0;
+    return Aes192CtrApply(Aes192CtrFastest(), iv, key, buffer, offset);
 }
 
 std::uint32_t ApplyKeystreamChunked(std::span<const std::uint8_t, 16> iv,
@@ -54,6 +30,12 @@ std::uint32_t ApplyKeystreamChunked(std::span<const std::uint8_t, 16> iv,
                                     std::span<std::uint8_t> buffer, std::uint32_t offset) {
     if (!FitsInKeystream(buffer.size(), offset)) {
         return 1;
+    }
+    const Aes192CtrPath path = Aes192CtrFastest();
+    // The hardware paths cannot fail, and one key schedule gives every chunk
+    // the keystream a fresh one would.
+    if (path != Aes192CtrPath::kPortable) {
+        return Aes192CtrApply(path, iv, key, buffer, offset);
     }
     std::size_t done = 0;
     while (done < buffer.size()) {
