@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the program and starts it. Until the reader window lands this is the
-# command-line tool: arguments are passed on, and without any it shows its help.
+# Builds the program and starts Quiralis Reader. "run.sh qmx <arguments>" runs the
+# command-line tool instead (without arguments it shows its help).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-if [ $# -eq 0 ]; then
-  set -- --help
+if [ "${1-}" = qmx ]; then
+  shift
+  [ $# -gt 0 ] || set -- --help
+  exec build/app/cli/qmx "$@"
 fi
-exec build/app/cli/qmx "$@"
+exec build/app/reader/quiralis-reader "$@"
