@@ -1,29 +1,41 @@
 #include "container/ScrambleWords.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <iterator>
+
 namespace {
 
 constexpr std::size_t kWordBytes = 8;
+constexpr std::size_t kBlockBytes = 64;
 constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
-constexpr LcgJump kWordJump = ScrambleJump(kWordBytes);
 
 // Byte i of the word is the byte at address i, whatever the host's byte order.
-std::uint64_t LoadWord(const std::uint8_t* bytes) {
-    std::uint64_t word = 0;
-    for (std::size_t i = 0; i < kWordBytes; ++i) {
-        word |= std::uint64_t{bytes[i]} << (8 * i);
+std::uint64_t InAddressOrder(std::uint64_t word) {
+    if constexpr (std::endian::native == std::endian::big) {
+        return __builtin_bswap64(word);
     }
     return word;
 }
 
-void StoreWord(std::uint8_t* bytes, std::uint64_t word) {
-    for (std::size_t i = 0; i < kWordBytes; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(word >> (8 * i));
-    }
+std::uint64_t LoadWord(const std::uint8_t* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return InAddressOrder(word);
 }
 
-// The generator states of the next eight bytes, lane i for byte i.
+void StoreWord(std::uint8_t* bytes, std::uint64_t word) {
+    word = InAddressOrder(word);
+    std::memcpy(bytes, &word, sizeof word);
+}
+
+// The generator states of the next sixteen bytes, lane i for byte i; plain
+// loops over the lanes, which compilers turn into vector code where they can.
 class MaskLanes {
 public:
+    static constexpr std::size_t kLanes = 16;
+
     explicit MaskLanes(std::uint32_t state) {
         for (std::uint32_t& lane : lanes_) {
             state = kScrambleStep(state);
@@ -31,21 +43,26 @@ public:
         }
     }
 
-    // The next eight mask bytes as a word; `last` becomes the last state used.
-    std::uint64_t next(std::uint32_t& last) {
-        std::uint64_t keys = 0;
-        for (std::size_t i = 0; i < kWordBytes; ++i) {
-            keys |= std::uint64_t{(lanes_[i] >> 16) & 0xFFu} << (8 * i);
+    // The next 64 mask bytes; `last` becomes the last state used.
+    void next(std::uint8_t (&masks)[kBlockBytes], std::uint32_t& last) {
+        // A local copy: byte stores could alias the members and keep them in memory.
+        std::uint32_t lanes[kLanes];
+        std::copy(std::begin(lanes_), std::end(lanes_), lanes);
+        for (std::size_t group = 0; group < kBlockBytes; group += kLanes) {
+            for (std::size_t i = 0; i < kLanes; ++i) {
+                masks[group + i] = ScrambleMask(lanes[i]);
+                lanes[i] = kLanesJump(lanes[i]);
+            }
         }
-        last = lanes_[kWordBytes - 1];
-        for (std::uint32_t& lane : lanes_) {
-            lane = kWordJump(lane);
-        }
-        return ~keys;
+        std::copy(std::begin(lanes), std::end(lanes), lanes_);
+        last = kLastJump(lanes[kLanes - 1]);
     }
 
 private:
-    std::uint32_t lanes_[kWordBytes];
+    static constexpr LcgJump kLanesJump = ScrambleJump(kLanes);
+    // From the last lane, one jump ahead, back to the last byte done.
+    static constexpr LcgJump kLastJump = ScrambleJump((std::uint64_t{1} << 32) - kLanes);
+    std::uint32_t lanes_[kLanes];
 };
 
 std::uint8_t NextMask(ScrambleCursor& cursor) {
@@ -53,48 +70,67 @@ std::uint8_t NextMask(ScrambleCursor& cursor) {
     return ScrambleMask(cursor.state);
 }
 
-} // namespace
+// Each stored byte XORs in all plain-and-mask bytes before it: a prefix XOR
+// within the word, plus the chain carried from the word before.
+std::uint64_t ScrambleWord(std::uint64_t word, std::uint64_t& chain) {
+    word ^= word << 8;
+    word ^= word << 16;
+    word ^= word << 32;
+    word ^= chain * kEveryByte;
+    chain = word >> 56;
+    return word;
+}
 
-void ScrambleWords(ScrambleCursor& cursor, std::span<std::uint8_t> bytes) {
+std::uint64_t UnscrambleWord(std::uint64_t stored, std::uint64_t& chain) {
+    const std::uint64_t previous = stored << 8 | chain;
+    chain = stored >> 56;
+    return stored ^ previous;
+}
+
+template <typename Word, typename Byte>
+void RunKernel(ScrambleCursor& cursor, std::span<std::uint8_t> bytes, Word word, Byte byte) {
     std::uint8_t* at = bytes.data();
     std::size_t left = bytes.size();
-    if (left >= kWordBytes) {
-        MaskLanes masks(cursor.state);
+    if (left >= kBlockBytes) {
+        MaskLanes lanes(cursor.state);
         std::uint64_t chain = cursor.chain;
-        for (; left >= kWordBytes; left -= kWordBytes, at += kWordBytes) {
-            std::uint64_t word = LoadWord(at) ^ masks.next(cursor.state);
-            // Each stored byte XORs in all before it: a prefix XOR, plus the carried chain.
-            word ^= word << 8;
-            word ^= word << 16;
-            word ^= word << 32;
-            word ^= chain * kEveryByte;
-            StoreWord(at, word);
-            chain = word >> 56;
+        std::uint8_t masks[kBlockBytes];
+        for (; left >= kBlockBytes; left -= kBlockBytes, at += kBlockBytes) {
+            lanes.next(masks, cursor.state);
+            for (std::size_t i = 0; i < kBlockBytes; i += kWordBytes) {
+                StoreWord(at + i, word(LoadWord(at + i), LoadWord(masks + i), chain));
+            }
         }
         cursor.chain = static_cast<std::uint8_t>(chain);
     }
     for (; left > 0; --left, ++at) {
-        *at = static_cast<std::uint8_t>(*at ^ NextMask(cursor) ^ cursor.chain);
-        cursor.chain = *at;
+        byte(*at, NextMask(cursor), cursor.chain);
     }
 }
 
+} // namespace
+
+void ScrambleWords(ScrambleCursor& cursor, std::span<std::uint8_t> bytes) {
+    RunKernel(
+        cursor, bytes,
+        [](std::uint64_t plain, std::uint64_t masks, std::uint64_t& chain) {
+            return ScrambleWord(plain ^ masks, chain);
+        },
+        [](std::uint8_t& byte, std::uint8_t mask, std::uint8_t& chain) {
+            byte = static_cast<std::uint8_t>(byte ^ mask ^ chain);
+            chain = byte;
+        });
+}
+
 void UnscrambleWords(ScrambleCursor& cursor, std::span<std::uint8_t> bytes) {
-    std::uint8_t* at = bytes.data();
-    std::size_t left = bytes.size();
-    if (left >= kWordBytes) {
-        MaskLanes masks(cursor.state);
-        std::uint64_t chain = cursor.chain;
-        for (; left >= kWordBytes; left -= kWordBytes, at += kWordBytes) {
-            const std::uint64_t stored = LoadWord(at);
-            StoreWord(at, stored ^ (stored << 8 | chain) ^ masks.next(cursor.state));
-            chain = stored >> 56;
-        }
-        cursor.chain = static_cast<std::uint8_t>(chain);
-    }
-    for (; left > 0; --left, ++at) {
-        const std::uint8_t stored = *at;
-        *at = static_cast<std::uint8_t>(stored ^ cursor.chain ^ NextMask(cursor));
-        cursor.chain = stored;
-    }
+    RunKernel(
+        cursor, bytes,
+        [](std::uint64_t stored, std::uint64_t masks, std::uint64_t& chain) {
+            return UnscrambleWord(stored, chain) ^ masks;
+        },
+        [](std::uint8_t& byte, std::uint8_t mask, std::uint8_t& chain) {
+            const std::uint8_t stored = byte;
+            byte = static_cast<std::uint8_t>(stored ^ chain ^ mask);
+            chain = stored;
+        });
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The scrambler eight bytes at a time in plain C++: eight generator lanes
-// each jumping eight steps, the chain as a prefix XOR within a 64-bit word.
+// The scrambler a 64-bit word at a time in plain C++: sixteen generator lanes
+// each jumping sixteen steps, the chain as a prefix XOR within the word.
 // Same bytes as the one-byte-at-a-time definition, for any length and split.
 
 #include "container/ScrambleKeystream.h"
