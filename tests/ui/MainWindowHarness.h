@@ -1,8 +1,10 @@
 #pragma once
 // Test helpers for the main window: the window built and shown as the program shows it, its
 // controls by id, and the dialogs it opens answered in turn as a user answers them: each
-// answer runs once, on the next modal dialog (or pop-up menu) that appears.
+// answer runs once, on the next modal dialog (or pop-up menu) that appears; the working and
+// progress boxes are passed over.
 
+#include "jobs/CWorkingProgressDlg.h"
 #include "layout/DlgItem.h"
 #include "resources/ControlIds.h"
 #include "ui/CQMXReaderDlg.h"
@@ -80,8 +82,11 @@ private:
         if (QWidget* popup = QApplication::activePopupWidget()) {
             return popup;
         }
+        // Progress and working boxes ask nothing.
         QWidget* modal = QApplication::activeModalWidget();
-        return qobject_cast<CWorkingDlg*>(modal) != nullptr ? nullptr : modal;
+        const bool asksNothing = qobject_cast<CWorkingDlg*>(modal) != nullptr ||
+                                 qobject_cast<CWorkingProgressDlg*>(modal) != nullptr;
+        return asksNothing ? nullptr : modal;
     }
 
     void Poll() {

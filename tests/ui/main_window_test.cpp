@@ -473,6 +473,26 @@ private slots:
         }
     }
 
+    void droppedFileIsEncryptedByTheFileJobs() {
+        QTemporaryDir folder;
+        QFile file(folder.filePath("report.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("quarterly figures");
+        file.close();
+        const auto window = ShownMainWindow();
+        SeenBox summary;
+        DialogAnswers answers;
+        answers.Then(TypePassword("file password")).Then(AnswerBox(summary, QMessageBox::Ok));
+        const std::unique_ptr<QMimeData> data(UriList({QUrl::fromLocalFile(file.fileName())}));
+        DropOn(*TextBox(*window)->viewport(), *data);
+        QTRY_VERIFY(answers.AllAnswered());
+        QVERIFY(QFile::exists(file.fileName() + ".qmx"));
+        QCOMPARE(summary.caption, ApplicationTitle());
+        QVERIFY2(summary.text.contains(file.fileName() + ".qmx"), qPrintable(summary.text));
+        QCOMPARE(answers.Unexpected(), 0);
+        QVERIFY(window->isVisible());
+    }
+
     void textDroppedOnTheTextBoxStaysText() {
         const auto window = ShownMainWindow();
         int runs = 0;
