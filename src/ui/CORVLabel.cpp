@@ -116,6 +116,12 @@ void CORVLabel::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
 }
 
+// The second click of a double click opens nothing more, as a static's
+// double click never was a button-down on Windows.
+void CORVLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void CORVLabel::keyPressEvent(QKeyEvent* event) {
     if (!IsActivationKey(event->key()) || event->modifiers() != Qt::NoModifier) {
         QLabel::keyPressEvent(event);

@@ -90,8 +90,12 @@ private:
 
 // Mouse input goes through the window, so Qt finds the control under the
 // pointer as it would for a real click.
-void ClickAt(QDialog& dialog, const QPoint& point) {
-    QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, point);
+void ClickAt(QDialog& dialog, const QPoint& point, bool twice = false) {
+    if (twice) {
+        QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {}, point);
+    } else {
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, point);
+    }
 }
 
 Qt::CursorShape PointerAt(QDialog& dialog, const QPoint& point) {
@@ -168,22 +172,25 @@ void AboutDialogTest::webLinkLooksLikeALink() {
 
 void AboutDialogTest::webLinkOpensExactlyItsTarget_data() {
     QTest::addColumn<QString>("where");
+    QTest::addColumn<bool>("twice");
     QTest::addColumn<int>("opens");
     for (const char* where : {"on the words", "far right", "bottom-right corner"}) {
-        QTest::newRow(where) << QString(where) << 1;
+        QTest::newRow(where) << QString(where) << false << 1;
     }
-    QTest::newRow("just below") << QStringLiteral("just below") << 0;
+    QTest::newRow("double click") << QStringLiteral("on the words") << true << 1;
+    QTest::newRow("just below") << QStringLiteral("just below") << false << 0;
 }
 
 void AboutDialogTest::webLinkOpensExactlyItsTarget() {
     QFETCH(QString, where);
+    QFETCH(bool, twice);
     QFETCH(int, opens);
     const OpenedTargets opened;
     const LicenceReader reader;
     CAboutDlg about(nullptr);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    ClickAt(about, PointIn(TemplateRect(about, kWebLinkId), where));
+    ClickAt(about, PointIn(TemplateRect(about, kWebLinkId), where), twice);
     QCOMPARE(opened.targets, opens > 0 ? QStringList{Text(143)} : QStringList{});
     QCOMPARE(reader.opened, 0);
     QVERIFY(about.isVisible());
