@@ -201,4 +201,7 @@ void CPassphraseDlg::ForgetTypedText() {
     }
     Wipe(m_strPassword);
     Wipe(m_strConfirm);
+    if (m_btnOK) {
+        m_btnOK->setEnabled(false);
+    }
 }

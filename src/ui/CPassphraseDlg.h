@@ -1,8 +1,7 @@
 #pragma once
-// The password dialog (template 131). It opens empty with OK disabled; OK becomes usable once
-// the password is not empty and, with a confirmation field, both fields hold the same text.
-// On OK it writes the password as code-page bytes and the viewer box's state to the caller's
-// variables; on Cancel it writes nothing. The typed text is cleared when the dialog closes.
+// The password dialog (template 131): OK is usable once the password is not empty and matches
+// the confirmation field, if shown. OK writes the code-page bytes and the viewer box's state;
+// a failed conversion keeps the dialog open; Cancel writes nothing. Typed text is cleared on close.
 
 #include "layout/CTemplateDialog.h"
 

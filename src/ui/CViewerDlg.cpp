@@ -131,6 +131,7 @@ void CViewerDlg::keyPressEvent(QKeyEvent* event) {
     cdxCDynamicDialog::keyPressEvent(event);
 }
 
+// The plain text lives no longer than the reading.
 void CViewerDlg::done(int result) {
     cdxCDynamicDialog::done(result);
     if (m_ctlText) {

@@ -1,8 +1,7 @@
 #pragma once
-// The read-only message viewer (template 270): resizable, its size remembered between runs, and
-// opened centred on its owner. Its text can be read and scrolled (scroll bars, wheel, Page Up
-// and Down, Home, End) but not selected, copied, dragged, edited or focused. OK, Enter and
-// Escape close it. Run it with exec(); the text box is emptied when it closes.
+// The message viewer (template 270), run with exec(): resizable, its size remembered, opened
+// centred on its owner. Its text scrolls (scroll bars, wheel, Page Up/Down, Home, End) but cannot
+// be selected, copied, dragged, edited or focused. OK, Enter and Escape close it.
 
 #include "layout/cdxCDynamicDialog.h"
 

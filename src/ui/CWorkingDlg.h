@@ -1,8 +1,7 @@
 #pragma once
-// The "Working.." box (template 107): a modeless, captionless box that stays on top while a
-// message is decrypted on the interface thread. ShowWorking shows it centred on its owner with
-// the text and paints it before returning, so it is on screen before the work starts. The
-// caller closes it with close(), which hides it; the caller (or the parent) owns the object.
+// The "Working.." box (template 107): modeless, captionless and on top. ShowWorking returns with
+// the box centred on its owner and painted, so it is on screen before the blocking work starts.
+// close() hides it; the caller (or the parent) owns the object.
 
 #include "layout/CTemplateDialog.h"
 
