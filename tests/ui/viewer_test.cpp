@@ -154,7 +154,7 @@ private slots:
     void scrolls();
     void closes_data();
     void closes();
-    void hasNoCloseBoxAndResizes();
+    void hasNoCloseBoxAndResizesWithItsText();
     void remembersItsSizeAndOpensCentredOnItsOwner();
 };
 
@@ -230,15 +230,21 @@ void ViewerTest::closes() {
     QVERIFY(TextBox(viewer)->document()->isEmpty());
 }
 
-void ViewerTest::hasNoCloseBoxAndResizes() {
+void ViewerTest::hasNoCloseBoxAndResizesWithItsText() {
     const auto viewer = ShownViewer();
     const Qt::WindowFlags flags = viewer->windowFlags();
 
     QVERIFY(flags.testFlag(Qt::WindowTitleHint));
     QVERIFY(!flags.testFlag(Qt::WindowSystemMenuHint));
     QVERIFY(!flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(viewer->minimumSize() != viewer->maximumSize());
     QCOMPARE(TextBox(*viewer)->focusPolicy(), Qt::NoFocus);
+
+    const QRect text = TextBox(*viewer)->geometry();
+    const QRect ok = GetDlgItem(*viewer, IDOK)->geometry();
+    const QSize growth(40, 30);
+    viewer->resize(viewer->size() + growth);
+    QCOMPARE(TextBox(*viewer)->geometry(), text.adjusted(0, 0, growth.width(), growth.height()));
+    QCOMPARE(GetDlgItem(*viewer, IDOK)->geometry(), ok.translated(growth.width(), growth.height()));
 }
 
 void ViewerTest::remembersItsSizeAndOpensCentredOnItsOwner() {
