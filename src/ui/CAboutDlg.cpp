@@ -1,5 +1,6 @@
 #include "ui/CAboutDlg.h"
 
+#include "layout/DlgItem.h"
 #include "resources/ControlIds.h"
 #include "resources/FormatText.h"
 #include "resources/LoadText.h"
