@@ -48,7 +48,7 @@ CpuFeatures Detect() {
 }
 #endif
 
-bool EnvironmentForcesPortable() {
+[[maybe_unused]] bool EnvironmentForcesPortable() {
     const char* value = std::getenv("QMX_PORTABLE");
     return value != nullptr && *value != '\0' && std::strcmp(value, "0") != 0;
 }
