@@ -20,7 +20,6 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdint>
-#include <vector>
 
 namespace {
 
@@ -98,8 +97,9 @@ void ClickAt(QDialog& dialog, const QPoint& point, bool twice = false) {
     }
 }
 
-Qt::CursorShape PointerAt(QDialog& dialog, const QPoint& point) {
-    QTest::mouseMove(dialog.windowHandle(), point);
+// The pointer Qt shows there: that of the widget that takes the mouse at
+// that point (mouse-transparent ones are passed over), or of its parents.
+Qt::CursorShape PointerAt(const QDialog& dialog, const QPoint& point) {
     const QWidget* under = dialog.childAt(point);
     return (under != nullptr ? under : &dialog)->cursor().shape();
 }
