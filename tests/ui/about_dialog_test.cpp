@@ -12,12 +12,14 @@
 #include "ui/LinkOpener.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 #include <cstdint>
 
@@ -60,6 +62,19 @@ public:
     OpenedTargets& operator=(const OpenedTargets&) = delete;
 
     QStringList targets;
+};
+
+// Stands in for the browser: takes the https addresses the desktop hands out.
+class Browser : public QObject {
+    Q_OBJECT
+public:
+    Browser() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
+    ~Browser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+
+    QList<QUrl> opened;
+
+public slots:
+    void Open(const QUrl& url) { opened.append(url); }
 };
 
 // A user who reads each licence dialog that comes up and clicks its OK.
@@ -140,6 +155,7 @@ private slots:
     void webLinkLooksLikeALink();
     void webLinkOpensExactlyItsTarget_data();
     void webLinkOpensExactlyItsTarget();
+    void webLinkReachesTheBrowser();
     void licenceLinkKeepsTheArrow();
     void licenceLinkOpensTheLicenceAnywhereInItsRectangle_data();
     void licenceLinkOpensTheLicenceAnywhereInItsRectangle();
@@ -194,6 +210,15 @@ void AboutDialogTest::webLinkOpensExactlyItsTarget() {
     QCOMPARE(opened.targets, opens > 0 ? QStringList{Text(143)} : QStringList{});
     QCOMPARE(reader.opened, 0);
     QVERIFY(about.isVisible());
+}
+
+void AboutDialogTest::webLinkReachesTheBrowser() {
+    const Browser browser;
+    CAboutDlg about(nullptr);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    ClickAt(about, PointIn(TemplateRect(about, kWebLinkId), "on the words"));
+    QCOMPARE(browser.opened, QList<QUrl>{QUrl(Text(143))});
 }
 
 void AboutDialogTest::licenceLinkKeepsTheArrow() {
