@@ -8,17 +8,31 @@
 
 namespace {
 
-std::uint32_t RoundFunction(unsigned round, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
-    if (round < 20) {
-        return (b & c) | (~b & d);
+struct Sha1Words {
+    std::uint32_t a, b, c, d, e;
+};
+
+// Unrolled, so the rotation of the five words is only renaming.
+template <typename Function>
+void TwentyRounds(Sha1Words& v, const std::uint32_t* schedule, std::uint32_t constant,
+                  Function function) {
+#pragma GCC unroll 20
+    for (unsigned t = 0; t < 20; ++t) {
+        const std::uint32_t temp =
+            std::rotl(v.a, 5) + function(v.b, v.c, v.d) + v.e + constant + schedule[t];
+        v = {temp, v.a, std::rotl(v.b, 30), v.c, v.d};
     }
-    if (round < 40 || round >= 60) {
-        return b ^ c ^ d;
-    }
-    return (b & c) | (b & d) | (c & d);
 }
 
-constexpr std::uint32_t kRoundConstants[4] = {0x5A827999, 0x6ED9EBA1, 0x8F1BBCDC, 0xCA62C1D6};
+std::uint32_t Choose(std::uint32_t b, std::uint32_t c, std::uint32_t d) {
+    return d ^ (b & (c ^ d));
+}
+std::uint32_t Parity(std::uint32_t b, std::uint32_t c, std::uint32_t d) {
+    return b ^ c ^ d;
+}
+std::uint32_t Majority(std::uint32_t b, std::uint32_t c, std::uint32_t d) {
+    return (b & c) | (d & (b | c));
+}
 
 } // namespace
 
@@ -32,21 +46,16 @@ void Sha1Compress(std::span<std::uint32_t, 5> state, std::span<const std::uint32
             std::rotl(schedule[t - 3] ^ schedule[t - 8] ^ schedule[t - 14] ^ schedule[t - 16], 1);
     }
 
-    std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3], e = state[4];
-    for (unsigned t = 0; t < 80; ++t) {
-        const std::uint32_t temp =
-            std::rotl(a, 5) + RoundFunction(t, b, c, d) + e + kRoundConstants[t / 20] + schedule[t];
-        e = d;
-        d = c;
-        c = std::rotl(b, 30);
-        b = a;
-        a = temp;
-    }
-    state[0] += a;
-    state[1] += b;
-    state[2] += c;
-    state[3] += d;
-    state[4] += e;
+    Sha1Words v{state[0], state[1], state[2], state[3], state[4]};
+    TwentyRounds(v, schedule, 0x5A827999, Choose);
+    TwentyRounds(v, schedule + 20, 0x6ED9EBA1, Parity);
+    TwentyRounds(v, schedule + 40, 0x8F1BBCDC, Majority);
+    TwentyRounds(v, schedule + 60, 0xCA62C1D6, Parity);
+    state[0] += v.a;
+    state[1] += v.b;
+    state[2] += v.c;
+    state[3] += v.d;
+    state[4] += v.e;
 }
 
 void Sha1CompressBlocksPortable(std::span<std::uint32_t, 5> state, const std::uint8_t* blocks,

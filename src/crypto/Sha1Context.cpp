@@ -53,7 +53,8 @@ void Sha1Update(Sha1Context& context, const std::uint8_t* data, std::uint32_t le
     }
     if (used > 0) {
         std::memcpy(pending + used, data, room);
-        CompressPendingBlock(context);
+        // Still raw bytes, so it takes the same path as the whole blocks.
+        Sha1CompressBlocks(context.state, pending, 1);
         data += room;
         length -= room;
     }
