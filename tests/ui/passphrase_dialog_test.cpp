@@ -159,6 +159,8 @@ private slots:
     void answersTheCaller();
     void staysOpenWithoutAUsablePassword_data();
     void staysOpenWithoutAUsablePassword();
+    void forgetsTheTypedTextWhenClosed_data();
+    void forgetsTheTypedTextWhenClosed();
 };
 
 void PassphraseDialogTest::opensAsItsUseAsks_data() {
@@ -358,6 +360,27 @@ void PassphraseDialogTest::staysOpenWithoutAUsablePassword() {
         QCOMPARE(dialog->focusWidget(), Edit(*dialog, IDC_PASSWORD));
         QCOMPARE(Edit(*dialog, IDC_PASSWORD)->selectedText(), QString("secret"));
     }
+}
+
+void PassphraseDialogTest::forgetsTheTypedTextWhenClosed_data() {
+    QTest::addColumn<Ending>("ending");
+    QTest::newRow("OK") << Ending::ClickOk;
+    QTest::newRow("Cancel") << Ending::ClickCancel;
+}
+
+void PassphraseDialogTest::forgetsTheTypedTextWhenClosed() {
+    QFETCH(Ending, ending);
+
+    std::string bytes;
+    CPassphraseDlg dialog(&bytes, true, nullptr, QString());
+    dialog.show();
+    FillIn(dialog, "secret", "secret");
+    End(dialog, ending);
+
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(Edit(dialog, IDC_PASSWORD)->text().isEmpty());
+    QVERIFY(Edit(dialog, IDC_CONFIRM)->text().isEmpty());
+    QVERIFY(!Button(dialog, IDOK)->isEnabled());
 }
 
 QMX_LAYOUT_TEST_MAIN(PassphraseDialogTest)
