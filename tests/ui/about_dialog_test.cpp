@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -309,7 +310,7 @@ void AboutDialogTest::okCloses() {
 }
 
 void AboutDialogTest::licenceShowsTheWholeDocumentWithoutByteOrderMark() {
-    const CLicenceAgreementDlg licence(nullptr);
+    CLicenceAgreementDlg licence(nullptr);
     auto* box = licence.ControlAs<QPlainTextEdit>(1001);
     QVERIFY(box != nullptr);
     const std::span<const std::uint8_t> bytes = LicenceText();
@@ -324,6 +325,12 @@ void AboutDialogTest::licenceShowsTheWholeDocumentWithoutByteOrderMark() {
     QVERIFY(box->isReadOnly());
     QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     QVERIFY(box->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard));
+
+    // Wrapped at the box's width: it scrolls down, never sideways.
+    licence.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&licence));
+    QVERIFY(box->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(box->horizontalScrollBar()->maximum(), 0);
 }
 
 void AboutDialogTest::licenceTextConversion_data() {
