@@ -119,7 +119,8 @@ ResultCode FinishContainer(FileHandle& output, ContainerFront& front, std::uint3
     if (const ResultCode code = WriteKeyBlock(output, front.keyBlock, container); code != RC_OK) {
         return code;
     }
-    if (const ResultCode code = DigestReadPass(output, container, size); code != RC_OK) {
+    if (const ResultCode code = DigestReadPass(output, container, size, ReadOverlap::Overlapped);
+        code != RC_OK) {
         return code;
     }
     return WriteHeader(output, front.header, size, container);
