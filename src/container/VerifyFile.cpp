@@ -2,11 +2,13 @@
 
 #include "container/ContainerFront.h"
 #include "container/DigestReadPass.h"
+#include "container/HelperThread.h"
 #include "crypto/Sha1Context.h"
 #include "platform/FileHandle.h"
 
 #include <algorithm>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,14 +37,58 @@ ResultCode CheckContainerDigest(FileHandle& file, const ContainerFront& front) {
 }
 
 ResultCode CheckEncipheredBodyDigest(FileHandle& file, const ContainerFront& front) {
-    if (!file.SeekTo(kContainerFrontSize)) {
-        return RC_FAILED;
-    }
     return CheckBodyDigest(file, {}, StoredOriginalSize(front),
                            std::span(front.keyBlock).subspan<KeyBlockOffset::bodyDigest, 20>());
 }
 
-ResultCode VerifyOpenContainer(FileHandle& file, ContainerFront& front) {
+// The same file again, with a position of its own; closed when the path now
+// names another file or the system gives no second handle.
+FileHandle OpenSecondHandle(const FileHandle& file, const std::string& path) {
+    FileHandle second = FileHandle::OpenForReading(path);
+    struct stat first {};
+    struct stat again {};
+    if (second.IsOpen() &&
+        (::fstat(file.Descriptor(), &first) != 0 || ::fstat(second.Descriptor(), &again) != 0 ||
+         first.st_dev != again.st_dev || first.st_ino != again.st_ino)) {
+        second.Close();
+    }
+    return second;
+}
+
+// One digest after the other through one handle.
+ResultCode CheckDigestsInTurn(FileHandle& file, const ContainerFront& front) {
+    if (const ResultCode code = CheckContainerDigest(file, front); code != RC_OK) {
+        return code;
+    }
+    if (!file.SeekTo(kContainerFrontSize)) {
+        return RC_FAILED;
+    }
+    return CheckEncipheredBodyDigest(file, front);
+}
+
+// The body digest on a second handle and a helper thread while this thread
+// computes the container digest; the answers are taken in the order of a
+// check made in turn.
+ResultCode CheckDigests(FileHandle& file, const std::string& path, const ContainerFront& front) {
+    FileHandle second = OpenSecondHandle(file, path);
+    if (!second.IsOpen()) {
+        return CheckDigestsInTurn(file, front);
+    }
+    const bool positioned = second.SeekTo(kContainerFrontSize);
+    ResultCode bodyCode = RC_FAILED;
+    HelperThread helper;
+    if (positioned) {
+        helper.Post([&second, &front, &bodyCode] {
+            bodyCode = CheckEncipheredBodyDigest(second, front);
+            return true;
+        });
+    }
+    const ResultCode containerCode = CheckContainerDigest(file, front);
+    (void)helper.Wait();
+    return containerCode != RC_OK ? containerCode : bodyCode;
+}
+
+ResultCode VerifyOpenContainer(FileHandle& file, const std::string& path, ContainerFront& front) {
     const std::optional<std::uint64_t> size = file.Size();
     if (!size) {
         return RC_FAILED;
@@ -58,10 +104,7 @@ ResultCode VerifyOpenContainer(FileHandle& file, ContainerFront& front) {
     if (StoredOriginalSize(front) != StoredBodyLength(front)) {
         return RC_CORRUPT;
     }
-    if (const ResultCode code = CheckContainerDigest(file, front); code != RC_OK) {
-        return code;
-    }
-    if (const ResultCode code = CheckEncipheredBodyDigest(file, front); code != RC_OK) {
+    if (const ResultCode code = CheckDigests(file, path, front); code != RC_OK) {
         return code;
     }
     return HasPasswordFlag(front) ? RC_OK : RC_KEY_PROTECTED;
@@ -78,5 +121,5 @@ ResultCode VerifyFile(const std::string& sourcePath) {
         return RC_NOT_FOUND;
     }
     ContainerFront front;
-    return VerifyOpenContainer(file, front);
+    return VerifyOpenContainer(file, sourcePath, front);
 }
