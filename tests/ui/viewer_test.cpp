@@ -264,6 +264,7 @@ void ViewerTest::remembersItsSizeAndOpensCentredOnItsOwner() {
     const auto second = ShownViewer(&owner);
     QVERIFY(QTest::qWaitForWindowExposed(second.get()));
 
+    QCOMPARE(second->PlacementSection(), QString("WindowPositions/ID=0x0000010e"));
     QCOMPARE(second->size(), enlarged);
     QVERIFY(IsCentredOn(*second, owner));
 }
