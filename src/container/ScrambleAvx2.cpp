@@ -14,10 +14,18 @@ constexpr std::size_t kVectorBytes = 32;
 constexpr std::size_t kLaneVectors = 4;
 constexpr LcgJump kVectorJump = ScrambleJump(kVectorBytes);
 
-// The byte that lane j of state vector v becomes after the two packs below.
+// The byte that lane j of state vector v becomes after the two packs.
 constexpr std::size_t PackedPosition(std::size_t v, std::size_t j) {
     return j < 4 ? 4 * v + j : 16 + 4 * v + (j - 4);
 }
+
+// The lanes hold the complemented states: NOT of an affine step is an affine
+// step too (~s -> m * ~s + m - i - 1), and bits 16..23 are then the mask.
+constexpr LcgJump Complemented(LcgJump jump) {
+    return {jump.multiplier, jump.multiplier - jump.increment - 1};
+}
+
+constexpr LcgJump kLanesJump = Complemented(kVectorJump);
 
 class MaskVectors {
 public:
@@ -25,7 +33,7 @@ public:
         std::uint32_t states[kVectorBytes];
         for (std::uint32_t& next : states) {
             state = kScrambleStep(state);
-            next = state;
+            next = ~state;
         }
         for (std::size_t v = 0; v < kLaneVectors; ++v) {
             alignas(32) std::uint32_t lanes[8];
@@ -38,17 +46,18 @@ public:
 
     // The next 32 mask bytes, in byte order.
     QMX_AVX2 __m256i next() {
-        const __m256i multiplier = _mm256_set1_epi32(static_cast<int>(kVectorJump.multiplier));
-        const __m256i increment = _mm256_set1_epi32(static_cast<int>(kVectorJump.increment));
+        const __m256i multiplier = _mm256_set1_epi32(static_cast<int>(kLanesJump.multiplier));
+        const __m256i increment = _mm256_set1_epi32(static_cast<int>(kLanesJump.increment));
         const __m256i lowByte = _mm256_set1_epi32(0xFF);
         __m256i keys[kLaneVectors];
         for (std::size_t v = 0; v < kLaneVectors; ++v) {
             keys[v] = _mm256_and_si256(_mm256_srli_epi32(lanes_[v], 16), lowByte);
             lanes_[v] = _mm256_add_epi32(_mm256_mullo_epi32(lanes_[v], multiplier), increment);
         }
-        const __m256i packed = _mm256_packus_epi16(_mm256_packus_epi32(keys[0], keys[1]),
-                                                   _mm256_packus_epi32(keys[2], keys[3]));
-        return _mm256_xor_si256(packed, _mm256_set1_epi8(-1));
+        // Values below 256, so the saturating packs only narrow.
+        const __m256i masks = _mm256_packus_epi16(_mm256_packus_epi32(keys[0], keys[1]),
+                                                  _mm256_packus_epi32(keys[2], keys[3]));
+        return masks;
     }
 
 private:
