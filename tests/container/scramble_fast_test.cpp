@@ -7,6 +7,7 @@
 #include "crypto/ScrambleGenerator.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -46,6 +47,10 @@ struct Implementation {
     ScrambleKernel (*scramble)();
     ScrambleKernel (*unscramble)();
 };
+
+void PrintTo(const Implementation& implementation, std::ostream* out) {
+    *out << implementation.name;
+}
 
 const Implementation kImplementations[] = {
     {"Words", [] { return ScrambleKernel{&ScrambleWords}; },
