@@ -60,6 +60,11 @@ std::vector<ProgressReport> ReportsUpTo(std::size_t chunks, bool decrypting = fa
 
 class FilePipelineTest : public ::testing::Test {
 protected:
+    // A sanitizer's runtime starts a thread of its own beside the first one.
+    static void SetUpTestSuite() {
+        std::thread([] {}).join();
+    }
+
     void SetUp() override {
         folder.Write(kSource, source);
         threadsBefore = ThreadsOfThisProcess();
