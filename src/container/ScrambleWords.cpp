@@ -60,7 +60,7 @@ public:
 
 private:
     static constexpr LcgJump kLanesJump = ScrambleJump(kLanes);
-    // From the last lane, one jump ahead, back to the last byte done.
+    // Undoes one jump of a lane: from the last lane back to the last byte done.
     static constexpr LcgJump kLastJump = ScrambleJump((std::uint64_t{1} << 32) - kLanes);
     std::uint32_t lanes_[kLanes];
 };
