@@ -60,6 +60,8 @@ Möchten Sie sie ersetzen?)"},
     {141, "Initialisierung.."},
     {142, "Quiralis-Website besuchen"},
     {143, "https://quiralis.example/reader"},
+    // A drop that holds locations which are not local files.
+    {145, "Diese Orte sind keine lokalen Dateien und wurden nicht geöffnet:"},
     {57344, "Quiralis Reader"},
 };
 

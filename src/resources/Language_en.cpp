@@ -59,6 +59,8 @@ Do you want to replace it?)"},
     {141, "Initialising.."},
     {142, "Visit Quiralis Website"},
     {143, "https://quiralis.example/reader"},
+    // A drop that holds locations which are not local files.
+    {145, "These locations are not local files and were not opened:"},
     {57344, "Quiralis Reader"},
 };
 

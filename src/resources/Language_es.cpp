@@ -59,6 +59,8 @@ Por lo tanto, este mensaje se abrirá ahora en el visor.)"},
     {141, "Inicializando.."},
     {142, "Visitar el sitio web de Quiralis"},
     {143, "https://quiralis.example/reader"},
+    // A drop that holds locations which are not local files.
+    {145, "Estas ubicaciones no son archivos locales y no se han abierto:"},
     {57344, "Quiralis Reader"},
 };
 

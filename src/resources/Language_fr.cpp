@@ -54,6 +54,8 @@ constexpr StringEntry kStrings[] = {
     {141, "Initialisation.."},
     {142, "Visiter le site web de Quiralis"},
     {143, "https://quiralis.example/reader"},
+    // A drop that holds locations which are not local files.
+    {145, "Ces emplacements ne sont pas des fichiers locaux et n’ont pas été ouverts :"},
     {57344, "Visionneuse Quiralis"},
 };
 

@@ -59,6 +59,8 @@ constexpr StringEntry kStrings[] = {
     {141, "初期化しています.."},
     {142, "Quiralis の Web サイトを表示"},
     {143, "https://quiralis.example/reader"},
+    // A drop that holds locations which are not local files.
+    {145, "次の場所はローカル ファイルではないため、開けませんでした:"},
     {57344, "Quiralis リーダー"},
 };
 

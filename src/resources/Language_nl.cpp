@@ -58,6 +58,8 @@ Wilt u het vervangen?)"},
     {141, "Initialiseren.."},
     {142, "Website van Quiralis bezoeken"},
     {143, "https://quiralis.example/reader"},
+    // A drop that holds locations which are not local files.
+    {145, "Deze locaties zijn geen lokale bestanden en zijn niet geopend:"},
     {57344, "Quiralis Reader"},
 };
 

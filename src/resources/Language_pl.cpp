@@ -59,6 +59,8 @@ Czy chcesz go zastąpić?)"},
     {141, "Inicjowanie.."},
     {142, "Odwiedź witrynę Quiralis"},
     {143, "https://quiralis.example/reader"},
+    // A drop that holds locations which are not local files.
+    {145, "Te lokalizacje nie są plikami lokalnymi i nie zostały otwarte:"},
     {57344, "Quiralis Reader"},
 };
 

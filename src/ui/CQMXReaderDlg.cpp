@@ -50,7 +50,7 @@ constexpr int kMenuSelectAll = 32773;
 constexpr int IDM_ABOUTBOX = 0x0010;
 constexpr std::uint32_t kAboutEntryText = 101;
 constexpr std::uint32_t kExitQuestion = 116;
-// Not yet in the string tables: the drop box then lists the locations alone.
+// Our own text: the Windows program had no answer for a remote drop.
 constexpr std::uint32_t kNotLocalFilesText = 145;
 
 struct ButtonCommand {

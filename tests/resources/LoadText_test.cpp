@@ -14,6 +14,7 @@ std::vector<std::uint32_t> ProgramStringIds() {
     for (std::uint32_t id = 101; id <= 143; ++id) {
         ids.push_back(id);
     }
+    ids.push_back(145); // remote locations in a drop
     ids.push_back(57344);
     return ids;
 }

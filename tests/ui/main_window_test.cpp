@@ -470,6 +470,7 @@ private slots:
         }
         if (!refused.isEmpty()) {
             QCOMPARE(seen.caption, ApplicationTitle());
+            QVERIFY(seen.text.startsWith(QString::fromStdString(LoadText(145))));
         }
     }
 
