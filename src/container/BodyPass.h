@@ -4,6 +4,9 @@
 // a chunk is enciphered, reported, fed to the body digest, scrambled and
 // written; decrypting, it is unscrambled, deciphered, reported and written.
 // The keystream runs on across chunks and the body is one scrambled region.
+// The steps after a chunk's report run on helper threads while the next chunk
+// is read and ciphered (one read ahead at most); the reports and answers are
+// those of a plain loop, and no thread outlives the call.
 
 #include "container/ProgressSink.h"
 #include "container/ResultCode.h"
