@@ -6,6 +6,7 @@
 #include "container/OpenSafeOutput.h"
 #include "container/PasswordVerifier.h"
 #include "container/VerifyFile.h"
+#include "container/WithOpenedSource.h"
 #include "platform/FileHandle.h"
 #include "platform/SafeOutputFile.h"
 
@@ -71,16 +72,8 @@ ResultCode DecryptOpenContainer(FileHandle& source, const std::string& sourcePat
 
 ResultCode DecryptFile(const std::string& sourcePath, const std::string& outputPath,
                        const std::string* password, ProgressSink& progress) {
-    if (sourcePath.empty() || password == nullptr) {
-        return RC_BAD_ARGUMENT;
-    }
-    FileHandle source = FileHandle::OpenForReading(sourcePath);
-    if (!source.IsOpen()) {
-        return RC_NOT_FOUND;
-    }
-    try {
-        return DecryptOpenContainer(source, sourcePath, outputPath, *password, progress);
-    } catch (const std::bad_alloc&) {
-        return RC_NO_MEMORY;
-    }
+    return WithOpenedSource(
+        sourcePath, password, [&](FileHandle& source, const std::string& bytes) {
+            return DecryptOpenContainer(source, sourcePath, outputPath, bytes, progress);
+        });
 }

@@ -8,6 +8,7 @@
 #include "container/OpenSafeOutput.h"
 #include "container/PasswordVerifier.h"
 #include "container/ScrambleState.h"
+#include "container/WithOpenedSource.h"
 #include "crypto/RandomSources.h"
 #include "crypto/WipedBuffer.h"
 #include "platform/Clock.h"
@@ -168,16 +169,8 @@ ResultCode EncryptOpenSource(FileHandle& source, const std::string& outputPath,
 
 ResultCode EncryptFile(const std::string& sourcePath, const std::string& outputPath,
                        const std::string* password, ProgressSink& progress) {
-    if (sourcePath.empty() || password == nullptr) {
-        return RC_BAD_ARGUMENT;
-    }
-    FileHandle source = FileHandle::OpenForReading(sourcePath);
-    if (!source.IsOpen()) {
-        return RC_NOT_FOUND;
-    }
-    try {
-        return EncryptOpenSource(source, outputPath, *password, progress);
-    } catch (const std::bad_alloc&) {
-        return RC_NO_MEMORY;
-    }
+    return WithOpenedSource(sourcePath, password,
+                            [&](FileHandle& source, const std::string& bytes) {
+                                return EncryptOpenSource(source, outputPath, bytes, progress);
+                            });
 }
