@@ -51,8 +51,7 @@ ResultCode DecipherBody(FileHandle& source, const ContainerFront& front, const F
     return output.Commit() ? RC_OK : RC_FAILED;
 }
 
-ResultCode DecryptOpenContainer(FileHandle& source, const std::string& sourcePath,
-                                const std::string& outputPath, const std::string& password,
+ResultCode DecryptOpenContainer(FileHandle& source, const std::string& outputPath, const std::string& password,
                                 ProgressSink& progress) {
     ContainerFront front;
     FilePasswordKey key;
@@ -62,8 +61,11 @@ ResultCode DecryptOpenContainer(FileHandle& source, const std::string& sourcePat
     if (progress.ReportProgress(0, 0) != 0) {
         return RC_CANCELLED;
     }
-    if (const ResultCode code = VerifyFile(sourcePath); code != RC_OK) {
+    if (const ResultCode code = VerifyOpenFile(source); code != RC_OK) {
         return code;
+    }
+    if (!source.SeekTo(kContainerFrontSize)) {
+        return RC_FAILED;
     }
     return DecipherBody(source, front, key, outputPath, progress);
 }
@@ -74,6 +76,6 @@ ResultCode DecryptFile(const std::string& sourcePath, const std::string& outputP
                        const std::string* password, ProgressSink& progress) {
     return WithOpenedSource(
         sourcePath, password, [&](FileHandle& source, const std::string& bytes) {
-            return DecryptOpenContainer(source, sourcePath, outputPath, bytes, progress);
+            return DecryptOpenContainer(source, outputPath, bytes, progress);
         });
 }

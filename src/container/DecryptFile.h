@@ -1,7 +1,7 @@
 #pragma once
 // Turns a ".qmx" container back into its plain file. The header, the key block
-// and the password are checked first, then the whole container is verified;
-// only then is the body deciphered. The plain file appears at the output path
+// and the password are checked first, then the whole container is verified
+// through the same open file; only then is the body deciphered from it. The plain file appears at the output path
 // only once it is complete; on any failure or cancel nothing is left there and
 // a file that stood there stays as it was.
 

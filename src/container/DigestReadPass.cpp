@@ -5,6 +5,7 @@
 #include "crypto/WipedBuffer.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <new>
 #include <optional>
@@ -13,9 +14,11 @@
 namespace {
 
 using ReadBuffer = WipedBuffer<std::uint8_t>;
+using Buffers = std::vector<std::unique_ptr<ReadBuffer>>;
+using Helpers = std::vector<std::unique_ptr<HelperThread>>;
 
-// One buffer per piece in flight: two when a helper digests.
-bool AllocateBuffers(std::vector<std::unique_ptr<ReadBuffer>>& buffers, std::size_t count) {
+// One buffer per piece in flight: two when helpers digest.
+bool AllocateBuffers(Buffers& buffers, std::size_t count) {
     try {
         buffers.resize(count);
         for (auto& buffer : buffers) {
@@ -31,9 +34,26 @@ void Digest(Sha1Context& digest, std::span<const std::uint8_t> bytes) {
     Sha1Update(digest, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
 }
 
-// Without a helper each piece is digested at once.
-ResultCode ReadAndDigest(FileHandle& file, Sha1Context& digest, std::uint32_t count,
-                         std::vector<std::unique_ptr<ReadBuffer>>& buffers, HelperThread* helper) {
+// Without helpers each piece is digested at once. A helper's Post waits for
+// its piece before, so once every helper has its new piece the other buffer
+// is free for the next read.
+void DigestPiece(std::span<Sha1Context* const> digests, Helpers& helpers,
+                 std::span<const std::uint8_t> bytes) {
+    for (std::size_t i = 0; i < digests.size(); ++i) {
+        Sha1Context& digest = *digests[i];
+        if (helpers.empty()) {
+            Digest(digest, bytes);
+        } else {
+            helpers[i]->Post([&digest, bytes] {
+                Digest(digest, bytes);
+                return true;
+            });
+        }
+    }
+}
+
+ResultCode ReadAndDigest(FileHandle& file, std::span<Sha1Context* const> digests,
+                         std::uint32_t count, Buffers& buffers, Helpers& helpers) {
     ScrambleState scrambler;
     std::uint32_t remaining = count;
     for (std::size_t turn = 0; remaining != 0; turn = (turn + 1) % buffers.size()) {
@@ -45,15 +65,7 @@ ResultCode ReadAndDigest(FileHandle& file, Sha1Context& digest, std::uint32_t co
         }
         const std::span<std::uint8_t> bytes{buffer.data(), *read};
         scrambler.unscramble(bytes);
-        if (helper == nullptr) {
-            Digest(digest, bytes);
-        } else {
-            // Also frees the other buffer for the next read.
-            helper->Post([&digest, bytes] {
-                Digest(digest, bytes);
-                return true;
-            });
-        }
+        DigestPiece(digests, helpers, bytes);
         remaining -= static_cast<std::uint32_t>(*read);
     }
     return RC_OK;
@@ -61,16 +73,28 @@ ResultCode ReadAndDigest(FileHandle& file, Sha1Context& digest, std::uint32_t co
 
 } // namespace
 
-ResultCode DigestReadPass(FileHandle& file, Sha1Context& digest, std::uint32_t count,
-                          ReadOverlap overlap) {
-    std::vector<std::unique_ptr<ReadBuffer>> buffers;
-    if (!AllocateBuffers(buffers, overlap == ReadOverlap::Overlapped ? 2 : 1)) {
+ResultCode DigestReadPass(FileHandle& file, std::span<Sha1Context* const> digests,
+                          std::uint32_t count, ReadOverlap overlap) {
+    const bool overlapped = overlap == ReadOverlap::Overlapped;
+    Buffers buffers;
+    if (!AllocateBuffers(buffers, overlapped ? 2 : 1)) {
         return RC_NO_MEMORY;
     }
-    if (overlap == ReadOverlap::None) {
-        return ReadAndDigest(file, digest, count, buffers, nullptr);
+    // Declared after the buffers: each helper ends, after its last piece,
+    // before the buffers are released.
+    Helpers helpers;
+    try {
+        for (std::size_t i = 0; overlapped && i < digests.size(); ++i) {
+            helpers.push_back(std::make_unique<HelperThread>());
+        }
+    } catch (const std::bad_alloc&) {
+        return RC_NO_MEMORY;
     }
-    // Ends, after its last piece, before the buffers are released.
-    HelperThread helper;
-    return ReadAndDigest(file, digest, count, buffers, &helper);
+    return ReadAndDigest(file, digests, count, buffers, helpers);
+}
+
+ResultCode DigestReadPass(FileHandle& file, Sha1Context& digest, std::uint32_t count,
+                          ReadOverlap overlap) {
+    const std::array<Sha1Context*, 1> digests{&digest};
+    return DigestReadPass(file, digests, count, overlap);
 }
