@@ -10,17 +10,17 @@
 
 namespace {
 
-constexpr std::size_t kTextBytes = 10'000'000;
+constexpr std::int64_t kTextBytes = 10'000'000;
 
 // Lines of mixed ASCII and two-byte UTF-8, as a long mail would have.
 std::string Text() {
     const std::string line = "Meet at ten by the gr\xC3\xBCne T\xC3\xBCr, bring the papers.\n";
     std::string text;
-    text.reserve(kTextBytes + line.size());
-    while (text.size() < kTextBytes) {
+    text.reserve(std::size_t{kTextBytes} + line.size());
+    while (text.size() < std::size_t{kTextBytes}) {
         text += line;
     }
-    text.resize(kTextBytes);
+    text.resize(std::size_t{kTextBytes});
     return text;
 }
 
@@ -39,7 +39,7 @@ void BM_SealMessage(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(armour.data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kTextBytes));
+    state.SetBytesProcessed(state.iterations() * kTextBytes);
 }
 
 void BM_OpenMessage(benchmark::State& state) {
@@ -58,7 +58,7 @@ void BM_OpenMessage(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(opened.text.data());
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kTextBytes));
+    state.SetBytesProcessed(state.iterations() * kTextBytes);
 }
 
 BENCHMARK(BM_SealMessage)->Unit(benchmark::kMillisecond);
