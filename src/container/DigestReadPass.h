@@ -1,10 +1,10 @@
 #pragma once
-// Reads a stored container body back from the file's position in 1 MiB
-// pieces, removes its scrambling (one region from the body's first byte) and
-// feeds the descrambled bytes to one SHA-1 context, or to several from the
-// same single read. Overlapped, the next piece is read and descrambled while
-// one helper thread per context digests the one before; the digests, the file
-// calls and the answers are the same either way.
+// Reads a stored container body back in 1 MiB pieces, removes its scrambling
+// (one region from the body's first byte) and feeds the descrambled bytes to
+// one SHA-1 context, or to two from the same single read. Overlapped, two
+// threads share the pass: with one digest one reads and descrambles while the
+// other digests; with two, each digests one and reads every other piece. The
+// digests, the reads and the answers are the same either way.
 
 #include "container/ResultCode.h"
 #include "crypto/Sha1Context.h"
@@ -14,15 +14,20 @@
 #include <span>
 
 inline constexpr std::uint32_t kReadBackChunkSize = 1'048'576;
+// A piece and the stored byte before it, which its descrambling starts from.
+inline constexpr std::uint32_t kReadBackBufferSize = kReadBackChunkSize + 1;
 
 enum class ReadOverlap { None, Overlapped };
 
-// Reads exactly count bytes, never past them. RC_NO_MEMORY without a buffer;
-// RC_FAILED when a read fails or the file ends first. The helper threads, if
-// any, have ended by the return.
-[[nodiscard]] ResultCode DigestReadPass(FileHandle& file, std::span<Sha1Context* const> digests,
+// Reads exactly count bytes from the file's offset `bodyOffset`, never past
+// them, and leaves the file's position alone. RC_NO_MEMORY without buffers;
+// RC_FAILED when a read fails or the file ends first. Every thread has ended
+// by the return.
+[[nodiscard]] ResultCode DigestReadPass(FileHandle& file, std::uint64_t bodyOffset,
+                                        std::span<Sha1Context* const> digests,
                                         std::uint32_t count,
                                         ReadOverlap overlap = ReadOverlap::None);
 
-[[nodiscard]] ResultCode DigestReadPass(FileHandle& file, Sha1Context& digest, std::uint32_t count,
+[[nodiscard]] ResultCode DigestReadPass(FileHandle& file, std::uint64_t bodyOffset,
+                                        Sha1Context& digest, std::uint32_t count,
                                         ReadOverlap overlap = ReadOverlap::None);

@@ -120,7 +120,8 @@ ResultCode FinishContainer(FileHandle& output, ContainerFront& front, std::uint3
     if (const ResultCode code = WriteKeyBlock(output, front.keyBlock, container); code != RC_OK) {
         return code;
     }
-    if (const ResultCode code = DigestReadPass(output, container, size, ReadOverlap::Overlapped);
+    if (const ResultCode code =
+            DigestReadPass(output, kContainerFrontSize, container, size, ReadOverlap::Overlapped);
         code != RC_OK) {
         return code;
     }

@@ -16,6 +16,10 @@ void ScrambleState::begin() {
     cursor_ = kScrambleRegionStart;
 }
 
+void ScrambleState::resume(std::uint64_t offset, std::uint8_t previousStored) {
+    cursor_ = {ScrambleJump(offset)(kScrambleRegionStart.state), previousStored};
+}
+
 void ScrambleState::scramble(std::span<std::uint8_t> bytes) {
     static const ScrambleKernel kernel = Choose(ScrambleAvx2(), &ScrambleWords);
     kernel(cursor_, bytes);

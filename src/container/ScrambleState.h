@@ -15,6 +15,9 @@ public:
 
     // Restarts the region: generator seed 85, chain byte 0x55.
     void begin();
+    // Takes the region up at byte `offset`, after the stored byte before it,
+    // so separate pieces of one region can be worked on at once.
+    void resume(std::uint64_t offset, std::uint8_t previousStored);
     void scramble(std::span<std::uint8_t> bytes);
     void unscramble(std::span<std::uint8_t> bytes);
 

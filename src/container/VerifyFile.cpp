@@ -28,8 +28,8 @@ ResultCode CheckDigests(FileHandle& file, const ContainerFront& front) {
     Sha1Context body{};
     Sha1Init(body);
     const std::array<Sha1Context*, 2> digests{&container, &body};
-    if (const ResultCode code =
-            DigestReadPass(file, digests, StoredBodyLength(front), ReadOverlap::Overlapped);
+    if (const ResultCode code = DigestReadPass(file, kContainerFrontSize, digests,
+                                               StoredBodyLength(front), ReadOverlap::Overlapped);
         code != RC_OK) {
         return code;
     }

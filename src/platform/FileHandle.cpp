@@ -24,6 +24,35 @@ bool InjectedFailure(std::optional<FaultKind> fault) {
     return false;
 }
 
+// One call of the file layer: the fault seam, then transfers until the buffer
+// is full or the file ends. `transfer` reads `wanted` bytes at `done` bytes in.
+template <typename Transfer>
+std::optional<std::size_t> ReadFully(std::span<std::uint8_t> buffer, Transfer transfer) {
+    const auto fault = NextFileFault(FileOperation::Read);
+    if (InjectedFailure(fault)) {
+        return std::nullopt;
+    }
+    if (fault == FaultKind::Short && !buffer.empty()) {
+        buffer = buffer.first(std::max<std::size_t>(buffer.size() / 2, 1));
+    }
+    std::size_t total = 0;
+    while (total < buffer.size()) {
+        const std::size_t wanted = std::min(buffer.size() - total, kLargestTransfer);
+        const ssize_t count = transfer(buffer.data() + total, wanted, total);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return std::nullopt;
+        }
+        if (count == 0) {
+            break;
+        }
+        total += static_cast<std::size_t>(count);
+    }
+    return total;
+}
+
 } // namespace
 
 FileHandle::~FileHandle() {
@@ -71,29 +100,17 @@ FileHandle FileHandle::OpenForReading(const std::string& path) {
 }
 
 std::optional<std::size_t> FileHandle::Read(std::span<std::uint8_t> buffer) {
-    const auto fault = NextFileFault(FileOperation::Read);
-    if (InjectedFailure(fault)) {
-        return std::nullopt;
-    }
-    if (fault == FaultKind::Short && !buffer.empty()) {
-        buffer = buffer.first(std::max<std::size_t>(buffer.size() / 2, 1));
-    }
-    std::size_t total = 0;
-    while (total < buffer.size()) {
-        const std::size_t wanted = std::min(buffer.size() - total, kLargestTransfer);
-        const ssize_t count = ::read(descriptor_, buffer.data() + total, wanted);
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return std::nullopt;
-        }
-        if (count == 0) {
-            break;
-        }
-        total += static_cast<std::size_t>(count);
-    }
-    return total;
+    return ReadFully(buffer, [this](std::uint8_t* data, std::size_t wanted, std::size_t) {
+        return ::read(descriptor_, data, wanted);
+    });
+}
+
+std::optional<std::size_t> FileHandle::ReadAt(std::uint64_t offset,
+                                              std::span<std::uint8_t> buffer) {
+    return ReadFully(
+        buffer, [this, offset](std::uint8_t* data, std::size_t wanted, std::size_t done) {
+            return ::pread(descriptor_, data, wanted, static_cast<off_t>(offset + done));
+        });
 }
 
 bool FileHandle::WriteAll(std::span<const std::uint8_t> data) {

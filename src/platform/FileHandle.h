@@ -28,6 +28,9 @@ public:
 
     // The count of bytes read: all of buffer, or fewer where the file ends; nothing on an error.
     [[nodiscard]] std::optional<std::size_t> Read(std::span<std::uint8_t> buffer);
+    // The same from a given offset, leaving the position alone: threads may read at once.
+    [[nodiscard]] std::optional<std::size_t> ReadAt(std::uint64_t offset,
+                                                    std::span<std::uint8_t> buffer);
     [[nodiscard]] bool WriteAll(std::span<const std::uint8_t> data);
     [[nodiscard]] bool SeekTo(std::uint64_t offset);
     [[nodiscard]] std::optional<std::uint64_t> Size() const;

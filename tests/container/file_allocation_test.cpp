@@ -68,8 +68,8 @@ struct AllocationCase {
 
 const AllocationCase kCases[] = {
     {"EncryptBodyChunk", Operation::Encrypt, kBodyChunkSize},
-    {"EncryptReadBack", Operation::Encrypt, kReadBackChunkSize},
-    {"DecryptVerification", Operation::Decrypt, kReadBackChunkSize},
+    {"EncryptReadBack", Operation::Encrypt, kReadBackBufferSize},
+    {"DecryptVerification", Operation::Decrypt, kReadBackBufferSize},
     {"DecryptBodyChunk", Operation::Decrypt, kBodyChunkSize},
 };
 

@@ -2,6 +2,7 @@
 #include "container/KeyBlock.h"
 #include "container/ScrambleState.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -91,6 +92,27 @@ TEST(ScrambleStateTest, LongRegionRoundTrips) {
     const std::vector<std::uint8_t> stored = Scrambled(plain);
     EXPECT_NE(stored, plain);
     EXPECT_EQ(Unscrambled(stored), plain);
+}
+
+// A piece taken up on its own, from its offset and the stored byte before it,
+// gives what the whole region gives there, both ways.
+TEST(ScrambleStateTest, ResumesAtAnyOffsetFromTheStoredByteBefore) {
+    const std::vector<std::uint8_t> plain = Sample(100000);
+    const std::vector<std::uint8_t> stored = Scrambled(plain);
+    for (const std::size_t offset : {1u, 63u, 64u, 4097u, 65536u, 99999u}) {
+        SCOPED_TRACE(offset);
+        std::vector<std::uint8_t> reading(stored.begin() + std::ptrdiff_t(offset), stored.end());
+        std::vector<std::uint8_t> writing(plain.begin() + std::ptrdiff_t(offset), plain.end());
+        ScrambleState state;
+        state.resume(offset, stored[offset - 1]);
+        state.unscramble(reading);
+        state.resume(offset, stored[offset - 1]);
+        state.scramble(writing);
+        EXPECT_TRUE(
+            std::equal(reading.begin(), reading.end(), plain.begin() + std::ptrdiff_t(offset)));
+        EXPECT_TRUE(
+            std::equal(writing.begin(), writing.end(), stored.begin() + std::ptrdiff_t(offset)));
+    }
 }
 
 // The reader chains on the stored byte: a damaged stored byte spoils only

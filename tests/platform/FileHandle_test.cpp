@@ -55,6 +55,25 @@ TEST_F(FileHandleTest, ReadsToTheEndInFullBuffersAndSeeks) {
     EXPECT_FALSE(file.SeekTo(0xFFFF'FFFF'FFFF'FFFFu));
 }
 
+TEST_F(FileHandleTest, ReadsAtAnOffsetWithoutMovingThePosition) {
+    const std::string contents = Pattern(100'000);
+    folder_.Write("data", contents);
+    FileHandle file = FileHandle::OpenForReading(folder_.Path("data"));
+    ASSERT_TRUE(file.IsOpen());
+    std::vector<std::uint8_t> buffer(1000);
+    EXPECT_EQ(file.ReadAt(99'500, buffer), 500u);
+    EXPECT_EQ(AsText(buffer, 500), contents.substr(99'500));
+    EXPECT_EQ(file.ReadAt(200'000, buffer), 0u);
+    EXPECT_EQ(file.Read(buffer), 1000u);
+    EXPECT_EQ(AsText(buffer, 1000), contents.substr(0, 1000));
+    {
+        const ScopedFileFaults faults(
+            {{FileOperation::Read, 1}, {FileOperation::Read, 2, 1, FaultKind::Short}});
+        EXPECT_EQ(file.ReadAt(0, buffer), std::nullopt);
+        EXPECT_EQ(file.ReadAt(10, buffer), 500u);
+    }
+}
+
 TEST_F(FileHandleTest, OpensOnlyExistingRegularFiles) {
     errno = 0;
     EXPECT_FALSE(FileHandle::OpenForReading(folder_.Path("missing")).IsOpen());
