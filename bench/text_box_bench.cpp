@@ -67,9 +67,9 @@ void BM_ShowPlainText(benchmark::State& state) {
     Show(state, QString::fromStdString(PlainText()));
 }
 
-void BM_TypeAKeyAfterTheArmour(benchmark::State& state) {
+void TypeAKeyAtTheEnd(benchmark::State& state, const QString& text) {
     ShownWindow shown;
-    SetTextBoxContents(shown.Box(), Armour());
+    SetTextBoxContents(shown.Box(), text);
     QTextCursor cursor(shown.Box().document());
     cursor.movePosition(QTextCursor::End);
     for (auto _ : state) {
@@ -82,9 +82,19 @@ void BM_TypeAKeyAfterTheArmour(benchmark::State& state) {
     }
 }
 
+void BM_TypeAKeyAfterTheArmour(benchmark::State& state) {
+    TypeAKeyAtTheEnd(state, Armour());
+}
+
+// No marker to be found: the whole text is searched.
+void BM_TypeAKeyAfterThePlainText(benchmark::State& state) {
+    TypeAKeyAtTheEnd(state, QString::fromStdString(PlainText()));
+}
+
 BENCHMARK(BM_ShowArmour)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ShowPlainText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TypeAKeyAfterTheArmour)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeAKeyAfterThePlainText)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,5 @@
 #include "ui/CQMXReaderDlg.h"
 
-#include "container/Armour.h"
 #include "jobs/RunFileJobs.h"
 #include "layout/CenterWindow.h"
 #include "layout/DialogTemplateBuilder.h"
@@ -9,6 +8,7 @@
 #include "resources/ControlIds.h"
 #include "resources/FindTemplate.h"
 #include "ui/AppTitle.h"
+#include "ui/ArmourMarkerTracker.h"
 #include "ui/CAboutDlg.h"
 #include "ui/LoadUiText.h"
 #include "ui/PromptForPassword.h"
@@ -28,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -128,6 +129,8 @@ void CQMXReaderDlg::ConnectCommands() {
         }
     }
     if (m_ctlText != nullptr) {
+        // Made first: it hears of each change before the box's textChanged.
+        m_armourMarker = new ArmourMarkerTracker(*m_ctlText->document());
         connect(m_ctlText, &QPlainTextEdit::textChanged, this, &CQMXReaderDlg::OnEnChangeText);
     }
     // The window menu belongs to the window manager here; F1 and the context menu open About.
@@ -176,12 +179,10 @@ void CQMXReaderDlg::UpdateData(bool saveAndValidate) {
     }
 }
 
+// The buttons follow the box itself: a keystroke in a long text copies nothing.
 void CQMXReaderDlg::OnEnChangeText() {
-    UpdateData(true);
-    const bool hasText = !m_strText.isEmpty();
-    // The marker is ASCII and every character becomes at least one byte in any code page, so
-    // the UTF-8 text answers as its code-page form would.
-    const bool hasArmour = hasText && HasArmourMarker(m_strText.toStdString());
+    const bool hasText = m_ctlText != nullptr && !m_ctlText->document()->isEmpty();
+    const bool hasArmour = hasText && m_armourMarker != nullptr && m_armourMarker->Present();
     SetDlgItemEnabled(*this, kEncryptButton, hasText);
     SetDlgItemEnabled(*this, kDecryptButton, hasArmour);
     SetDlgItemEnabled(*this, kCopyAllButton, hasText);

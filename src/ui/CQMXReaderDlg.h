@@ -2,7 +2,8 @@
 // The main window (template 102): the text box, the message commands Encrypt and Decrypt, the
 // clipboard buttons, the context menu, the exit question on Esc and on the close box, the
 // About box (context menu and F1) and the drop target for files, which go to the file jobs.
-// m_strText follows the text box; the buttons follow m_strText (OnEnChangeText).
+// m_strText is read from the text box (UpdateData) by each command that uses it; the buttons
+// follow the box at every change (OnEnChangeText).
 
 #include "jobs/PasswordPrompt.h"
 #include "layout/cdxCDynamicDialog.h"
@@ -12,6 +13,7 @@
 #include <QStringList>
 #include <functional>
 
+class ArmourMarkerTracker;
 class QMimeData;
 class QPlainTextEdit;
 class QPoint;
@@ -71,6 +73,8 @@ private:
 
     QString m_strText;
     QPlainTextEdit* m_ctlText = nullptr;
+    // Owned by the text box's document.
+    ArmourMarkerTracker* m_armourMarker = nullptr;
     PasswordPrompt m_passwordPrompt;
     FileJobRunner m_runFileJobs;
 };

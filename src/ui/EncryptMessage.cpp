@@ -11,6 +11,7 @@
 #include "ui/TextSelection.h"
 
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <span>
 
 namespace {
@@ -26,7 +27,7 @@ std::span<const std::uint8_t> Bytes(const std::string& text) {
 } // namespace
 
 void CQMXReaderDlg::EncryptMessage() {
-    if (m_strText.isEmpty() || m_ctlText == nullptr) {
+    if (m_ctlText == nullptr || m_ctlText->document()->isEmpty()) {
         return;
     }
     const TextSelection selection = TextSelection::Of(*m_ctlText);
