@@ -51,8 +51,8 @@ ResultCode DecipherBody(FileHandle& source, const ContainerFront& front, const F
     return output.Commit() ? RC_OK : RC_FAILED;
 }
 
-ResultCode DecryptOpenContainer(FileHandle& source, const std::string& outputPath, const std::string& password,
-                                ProgressSink& progress) {
+ResultCode DecryptOpenContainer(FileHandle& source, const std::string& outputPath,
+                                const std::string& password, ProgressSink& progress) {
     ContainerFront front;
     FilePasswordKey key;
     if (const ResultCode code = AcceptContainerFront(source, front, password, key); code != RC_OK) {
@@ -74,8 +74,8 @@ ResultCode DecryptOpenContainer(FileHandle& source, const std::string& outputPat
 
 ResultCode DecryptFile(const std::string& sourcePath, const std::string& outputPath,
                        const std::string* password, ProgressSink& progress) {
-    return WithOpenedSource(
-        sourcePath, password, [&](FileHandle& source, const std::string& bytes) {
-            return DecryptOpenContainer(source, outputPath, bytes, progress);
-        });
+    return WithOpenedSource(sourcePath, password,
+                            [&](FileHandle& source, const std::string& bytes) {
+                                return DecryptOpenContainer(source, outputPath, bytes, progress);
+                            });
 }

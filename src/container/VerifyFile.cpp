@@ -16,7 +16,7 @@ bool DigestMatches(Sha1Context& context, std::span<const std::uint8_t, 20> expec
     return std::equal(expected.begin(), expected.end(), digest);
 }
 
-// Both digests from one read of the body, each on a helper thread: the
+// Both digests from one read of the body, side by side on two threads: the
 // container digest over the plain key block and the body, the body digest
 // over the body alone. The lengths have been checked, so the pass never runs
 // into the end of the file: a read that fails is an input/output failure,
