@@ -72,7 +72,8 @@ cleanup() {
     [[ -n ${QMX_BENCH_DIR:-} ]] || rmdir "$work" 2>/dev/null || true
 }
 
-# time_run NAME COMMAND...: runs it under /usr/bin/time, records seconds and peak KiB.
+# time_run NAME COMMAND...: runs it under /usr/bin/time, records wall microseconds, peak KiB
+# and the user and system seconds.
 time_run() {
     local name=$1 tfile="$work/times/$1.last"
     shift
@@ -80,9 +81,11 @@ time_run() {
     start=$(date +%s%N)
     "$@"
     end=$(date +%s%N)
-    local rss
+    local rss user sys
     rss=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$tfile")
-    echo "$(((end - start) / 1000)) $rss" >>"$work/times/$name"
+    user=$(awk -F': ' '/User time/ {print $2}' "$tfile")
+    sys=$(awk -F': ' '/System time/ {print $2}' "$tfile")
+    echo "$(((end - start) / 1000)) $rss $user $sys" >>"$work/times/$name"
 }
 
 timed() { /usr/bin/time -v -o "$work/times/$1.last" "${@:2}"; }
@@ -130,7 +133,8 @@ check_same() {
     rm -f "$1"
 }
 
-median_of() { awk '{print $1}' "$work/times/$1" | sort -n | awk '{a[NR]=$1} END {
+# median_of NAME [COLUMN]: the median of a column of the records (1: wall microseconds).
+median_of() { awk -v c="${2:-1}" '{print $c}' "$work/times/$1" | sort -n | awk '{a[NR]=$1} END {
     if (NR % 2) print a[(NR + 1) / 2]; else print (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
 peak_of() { awk '{print $2}' "$work/times/$1" | sort -n | tail -1; }
 range_of() { awk '{print $1}' "$work/times/$1" | sort -n | awk 'NR == 1 {lo = $1} {hi = $1}
@@ -139,12 +143,15 @@ range_of() { awk '{print $1}' "$work/times/$1" | sort -n | awk 'NR == 1 {lo = $1
 report() {
     local names=(qmx_encrypt qmx_decrypt openssl_sha1 age_encrypt age_decrypt gpg_encrypt
         gpg_decrypt)
-    printf '\n%-14s %10s %18s %12s\n' tool "median s" "range s" "peak MiB"
+    # The system time of writing a new file to tmpfs varies several-fold between identical
+    # runs on a virtual machine; the user and system medians show where a slow run lost time.
+    printf '\n%-14s %10s %18s %12s %8s %8s\n' tool "median s" "range s" "peak MiB" "user s" "sys s"
     local n
     for n in "${names[@]}"; do
-        printf '%-14s %10.3f %18s %12.1f\n' "$n" "$(awk -v u="$(median_of "$n")" \
+        printf '%-14s %10.3f %18s %12.1f %8.2f %8.2f\n' "$n" "$(awk -v u="$(median_of "$n")" \
             'BEGIN {print u / 1e6}')" "$(range_of "$n")" \
-            "$(awk -v k="$(peak_of "$n")" 'BEGIN {print k / 1024}')"
+            "$(awk -v k="$(peak_of "$n")" 'BEGIN {print k / 1024}')" \
+            "$(median_of "$n" 3)" "$(median_of "$n" 4)"
     done
     echo
     ratio "qmx encrypt / openssl sha1" qmx_encrypt openssl_sha1
