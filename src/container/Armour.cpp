@@ -36,16 +36,19 @@ std::size_t Base64RegionStart(std::string_view text, std::size_t afterBeginMarke
 
 } // namespace
 
+// The base64 is written straight into its place in the armour.
 std::string WriteArmour(std::string_view comment, std::span<const std::uint8_t> payload) {
-    const std::string base64 = Base64Encode(payload, true);
-    std::string armour;
-    armour.reserve(kArmourBeginMarker.size() + comment.size() + base64.size() +
-                   kArmourEndMarker.size() + 4 * kCrLf.size());
-    armour.append(kArmourBeginMarker).append(kCrLf);
-    armour.append(comment).append(kCrLf);
-    armour.append(kCrLf);
-    armour.append(base64).append(kCrLf);
-    armour.append(kArmourEndMarker);
+    std::string head;
+    head.append(kArmourBeginMarker).append(kCrLf);
+    head.append(comment).append(kCrLf);
+    head.append(kCrLf);
+    std::string tail;
+    tail.append(kCrLf).append(kArmourEndMarker);
+    const std::size_t base64Size = Base64EncodedSize(payload.size(), true);
+    std::string armour(head.size() + base64Size + tail.size(), '\0');
+    head.copy(armour.data(), head.size());
+    Base64EncodeInto(payload, true, std::span(armour).subspan(head.size(), base64Size));
+    tail.copy(armour.data() + head.size() + base64Size, tail.size());
     return armour;
 }
 

@@ -26,12 +26,6 @@ char Symbol(std::uint32_t sixBits) {
     return kAlphabet[sixBits & 0x3F];
 }
 
-std::size_t EncodedSize(std::size_t byteCount, bool lineBreaks) {
-    const std::size_t characters = (byteCount + 2) / 3 * 4;
-    const std::size_t lines = (characters + kBase64LineLength - 1) / kBase64LineLength;
-    return characters + (lineBreaks ? lines : 0);
-}
-
 // The last one or two bytes as a padded group of four.
 char* PutFinalGroup(char* out, std::span<const std::uint8_t> rest) {
     const std::uint32_t group =
@@ -49,10 +43,9 @@ std::uint8_t DecodedValue(char c) {
 
 } // namespace
 
-// Written into a string of the exact size: appending a character at a time
-// took most of the time of sealing a long message.
-std::string Base64Encode(std::span<const std::uint8_t> bytes, bool lineBreaks) {
-    std::string text(EncodedSize(bytes.size(), lineBreaks), '\0');
+// Filled in place: appending a character at a time took most of the time of
+// sealing a long message.
+void Base64EncodeInto(std::span<const std::uint8_t> bytes, bool lineBreaks, std::span<char> text) {
     char* out = text.data();
     std::size_t lineCount = 0;
     std::size_t i = 0;
@@ -76,6 +69,11 @@ std::string Base64Encode(std::span<const std::uint8_t> bytes, bool lineBreaks) {
     if (lineBreaks && lineCount != 0) {
         *out++ = '\n';
     }
+}
+
+std::string Base64Encode(std::span<const std::uint8_t> bytes, bool lineBreaks) {
+    std::string text(Base64EncodedSize(bytes.size(), lineBreaks), '\0');
+    Base64EncodeInto(bytes, lineBreaks, text);
     return text;
 }
 

@@ -6,14 +6,15 @@
 #include "container/MessageLayout.h"
 #include "container/PasswordVerifier.h"
 #include "container/ScrambleState.h"
-#include "container/Sha1OfBytes.h"
 #include "crypto/Keystream.h"
 #include "crypto/RandomSources.h"
+#include "crypto/Sha1Context.h"
 #include "crypto/WipedBuffer.h"
 #include "platform/RandomProvider.h"
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
 #include <new>
 
@@ -68,14 +69,31 @@ ResultCode BuildKeyBlock(KeyBlockSpan keyBlock, std::uint32_t textLength, bool f
     return RC_OK;
 }
 
-// The body digest covers the body's base64 without its last character.
+// The body digest covers the body's base64 without its last character. The
+// base64 is made and digested a slice of whole groups at a time, never whole.
+Sha1Digest Base64BodyDigest(std::span<const std::uint8_t> body) {
+    constexpr std::size_t kSliceBytes = 3 * 1024;
+    std::array<char, Base64EncodedSize(kSliceBytes, false)> text{};
+    Sha1Context context{};
+    Sha1Init(context);
+    for (std::size_t offset = 0; offset < body.size(); offset += kSliceBytes) {
+        const auto slice = body.subspan(offset, std::min(kSliceBytes, body.size() - offset));
+        const std::size_t size = Base64EncodedSize(slice.size(), false);
+        Base64EncodeInto(slice, false, std::span(text).first(size));
+        const bool last = offset + slice.size() == body.size();
+        Sha1Update(context, reinterpret_cast<const std::uint8_t*>(text.data()),
+                   static_cast<std::uint32_t>(size - (last ? 1 : 0)));
+    }
+    Sha1Digest digest;
+    std::memcpy(digest.data(), Sha1Final(context), digest.size());
+    return digest;
+}
+
 ResultCode EncipherBody(std::span<std::uint8_t> body, KeyBlockSpan keyBlock, PasswordKeySpan key) {
     if (ApplyKeystreamChunked(NonceIv(keyBlock), key.first<24>(), body, 0) != 0) {
         return RC_FAILED;
     }
-    const std::string base64 = Base64Encode(body, false);
-    const std::string_view digested = std::string_view(base64).substr(0, base64.size() - 1);
-    StoreDigest(keyBlock, KeyBlockOffset::bodyDigest, Sha1OfBytes(digested));
+    StoreDigest(keyBlock, KeyBlockOffset::bodyDigest, Base64BodyDigest(body));
     return RC_OK;
 }
 

@@ -8,6 +8,7 @@
 #include "container/PasswordVerifier.h"
 #include "container/ScrambleState.h"
 #include "container/SealMessage.h"
+#include "container/Sha1OfBytes.h"
 #include "crypto/Keystream.h"
 #include "crypto/ScrambleGenerator.h"
 #include "platform/Clock.h"
@@ -119,6 +120,22 @@ TEST(MessageTest, TextsComeBackUnchanged) {
         const Opened opened = Open(Seal(text));
         EXPECT_EQ(opened.code, RC_OK);
         EXPECT_EQ(opened.message.text, text);
+    }
+}
+
+// The body digest covers the body's base64 without its last character, whatever the length
+// and whether or not it ends in padding.
+TEST(MessageTest, BodyDigestCoversTheWholeBase64ButItsLastCharacter) {
+    for (const std::size_t length : {1u, 2u, 3u, 3071u, 3072u, 3073u, 6145u, 10000u}) {
+        SCOPED_TRACE(length);
+        const std::vector<std::uint8_t> payload = PayloadOf(Seal(std::string(length, 'q')));
+        ASSERT_EQ(payload.size(), kMessageBodyOffset + length);
+        const std::string base64 =
+            Base64Encode(std::span(payload).subspan(kMessageBodyOffset), false);
+        const KeyBlock keyBlock = PlainKeyBlock(payload);
+        EXPECT_TRUE(StoredDigestMatches(
+            keyBlock, KeyBlockOffset::bodyDigest,
+            Sha1OfBytes(std::string_view(base64).substr(0, base64.size() - 1))));
     }
 }
 
