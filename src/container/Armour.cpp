@@ -2,6 +2,7 @@
 
 #include "container/Base64.h"
 
+#include <algorithm>
 #include <new>
 #include <utility>
 
@@ -63,13 +64,11 @@ ResultCode FindArmour(std::string_view text, std::string& filtered) {
         return RC_BAD_FORMAT;
     }
     try {
-        std::string region;
-        region.reserve(end - start);
-        for (char c : text.substr(start, end - start)) {
-            if (!IsWhiteSpace(c)) {
-                region += c;
-            }
-        }
+        const std::string_view block = text.substr(start, end - start);
+        std::string region(block.size(), '\0');
+        const auto last = std::remove_copy_if(block.begin(), block.end(), region.begin(),
+                                              [](char c) { return IsWhiteSpace(c); });
+        region.resize(static_cast<std::size_t>(last - region.begin()));
         filtered = std::move(region);
         return RC_OK;
     } catch (const std::bad_alloc&) {

@@ -88,8 +88,10 @@ std::optional<std::vector<std::uint8_t>> Base64Decode(std::string_view text) {
         return std::nullopt;
     }
     try {
-        std::vector<std::uint8_t> bytes;
-        bytes.reserve(count / 4 * 3);
+        // Filled by index: appending a byte at a time was most of the time of opening a long
+        // message.
+        std::vector<std::uint8_t> bytes(count / 4 * 3);
+        std::uint8_t* out = bytes.data();
         std::uint32_t group = 0;
         std::size_t inGroup = 0;
         std::array<char, 4> lastGroup{};
@@ -101,9 +103,9 @@ std::optional<std::vector<std::uint8_t>> Base64Decode(std::string_view text) {
             lastGroup[inGroup] = c;
             group = group << 6 | value;
             if (++inGroup == 4) {
-                bytes.push_back(static_cast<std::uint8_t>(group >> 16));
-                bytes.push_back(static_cast<std::uint8_t>(group >> 8));
-                bytes.push_back(static_cast<std::uint8_t>(group));
+                *out++ = static_cast<std::uint8_t>(group >> 16);
+                *out++ = static_cast<std::uint8_t>(group >> 8);
+                *out++ = static_cast<std::uint8_t>(group);
                 group = 0;
                 inGroup = 0;
             }
