@@ -3,6 +3,7 @@
 #include "container/ScrambleState.h"
 #include "crypto/WipedBuffer.h"
 
+#include <algorithm>
 #include <array>
 #include <condition_variable>
 #include <cstdint>
@@ -188,11 +189,15 @@ bool RunShare(const Pass& pass, std::size_t thread) {
     return !pass.ring.Failed();
 }
 
-bool AllocateBuffers(Buffers& buffers, std::size_t count) {
+// No more slots than pieces, none larger than a piece and its lead byte: a
+// small body costs little to read back.
+bool AllocateBuffers(Buffers& buffers, std::size_t slots, std::uint32_t count) {
+    const std::size_t pieces = (std::size_t{count} + kReadBackChunkSize - 1) / kReadBackChunkSize;
+    const std::uint32_t size = std::min(count, kReadBackChunkSize) + 1;
     try {
-        buffers.resize(count);
+        buffers.resize(std::clamp<std::size_t>(pieces, 1, slots));
         for (auto& buffer : buffers) {
-            buffer = std::make_unique<ReadBuffer>(kReadBackBufferSize);
+            buffer = std::make_unique<ReadBuffer>(size);
         }
     } catch (const std::bad_alloc&) {
         return false;
@@ -237,7 +242,7 @@ ResultCode DigestReadPass(FileHandle& file, std::uint64_t bodyOffset,
                           ReadOverlap overlap) {
     const bool overlapped = overlap == ReadOverlap::Overlapped;
     Buffers buffers;
-    if (!AllocateBuffers(buffers, overlapped ? kRingSlots : 1)) {
+    if (!AllocateBuffers(buffers, overlapped ? kRingSlots : 1, count)) {
         return RC_NO_MEMORY;
     }
     return overlapped ? RunSideBySide(file, bodyOffset, digests, count, buffers)

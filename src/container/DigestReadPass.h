@@ -14,7 +14,8 @@
 #include <span>
 
 inline constexpr std::uint32_t kReadBackChunkSize = 1'048'576;
-// A piece and the stored byte before it, which its descrambling starts from.
+// A whole piece and the stored byte before it, which its descrambling starts
+// from; smaller bodies get buffers of their own size.
 inline constexpr std::uint32_t kReadBackBufferSize = kReadBackChunkSize + 1;
 
 enum class ReadOverlap { None, Overlapped };

@@ -85,7 +85,8 @@ class AllocationTest : public ::testing::TestWithParam<AllocationCase> {};
 
 TEST_P(AllocationTest, AnswersNoMemoryAndLeavesNoOutput) {
     ContainerTestFolder folder;
-    folder.Write("plain", PatternBytes(100));
+    // More than one read-back piece, so its buffers take their whole size.
+    folder.Write("plain", PatternBytes(kReadBackChunkSize + 5));
     RecordingProgress progress;
     ASSERT_EQ(EncryptFile(folder.Path("plain"), folder.Path("plain.qmx"), &kPassword, progress),
               RC_OK);
