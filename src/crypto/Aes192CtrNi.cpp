@@ -1,14 +1,10 @@
 // AES-192 counter mode with AES-NI, eight 128-bit blocks in flight to cover
 // the latency of AESENC.
 
-#include "crypto/Aes192CtrImpl.h"
-#include "crypto/Aes192KeyScheduleNi.h"
+#include "crypto/Aes192CtrHardwareWalk.h"
 
 #ifdef QMX_AES192_CTR_X86
 
-#include "crypto/WipedBuffer.h"
-
-#include <algorithm>
 #include <immintrin.h>
 
 #define QMX_TARGET_AESNI __attribute__((target("aes,sse4.1")))
@@ -87,49 +83,21 @@ QMX_TARGET_AESNI void XorBatches(const Aes192RoundKeys& keys, Aes192CtrCounter& 
     }
 }
 
-// Keystream bytes skip .. skip + length of the batch that starts at counter.
-QMX_TARGET_AESNI void XorPartial(const Aes192RoundKeys& keys, const Aes192CtrCounter& counter,
-                                 std::uint8_t* data, std::size_t skip, std::size_t length) {
+QMX_TARGET_AESNI void KeystreamBatch(const Aes192RoundKeys& keys, const Aes192CtrCounter& counter,
+                                     std::uint8_t* keystream) {
     Lanes blocks;
     CounterLanes(counter, blocks);
     EncryptLanes(keys, blocks);
-    alignas(16) std::uint8_t keystream[kBatchBytes];
     for (std::size_t i = 0; i < kLanes; ++i) {
         _mm_store_si128(reinterpret_cast<__m128i*>(keystream + 16 * i), blocks[i]);
     }
-    for (std::size_t i = 0; i < length; ++i) {
-        data[i] = static_cast<std::uint8_t>(data[i] ^ keystream[skip + i]);
-    }
-    WipeMemory(keystream, sizeof keystream);
 }
 
 } // namespace
 
 void Aes192CtrNiXor(std::span<const std::uint8_t, 16> iv, std::span<const std::uint8_t, 24> key,
                     std::span<std::uint8_t> buffer, std::uint32_t offset) {
-    if (buffer.empty()) {
-        return;
-    }
-    Aes192RoundKeys keys;
-    ExpandAes192KeyNi(key, keys);
-    Aes192CtrCounter counter = Aes192CtrCounterAt(iv, offset / 16);
-    std::uint8_t* data = buffer.data();
-    std::size_t length = buffer.size();
-    if (const std::size_t skip = offset % 16; skip != 0) {
-        const std::size_t head = std::min(length, 16 - skip);
-        XorPartial(keys, counter, data, skip, head);
-        counter.Advance(1);
-        data += head;
-        length -= head;
-    }
-    const std::size_t batches = length / kBatchBytes;
-    XorBatches(keys, counter, data, batches);
-    data += batches * kBatchBytes;
-    length -= batches * kBatchBytes;
-    if (length != 0) {
-        XorPartial(keys, counter, data, 0, length);
-    }
-    WipeMemory(&keys, sizeof keys);
+    Aes192CtrHardwareXor<kBatchBytes, &XorBatches, &KeystreamBatch>(iv, key, buffer, offset);
 }
 
 #endif
