@@ -3,58 +3,30 @@
 // that refuses allocations of one chosen size.
 
 #include "FileContainerFixture.h"
+#include "ReplacedOperatorNew.h"
 #include "container/BodyPass.h"
 #include "container/DecryptFile.h"
 #include "container/DigestReadPass.h"
 #include "container/EncryptFile.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <new>
 
 namespace {
 
-// 0: refuse nothing.
 std::size_t g_refusedSize = 0;
-
-void* Allocate(std::size_t size) {
-    if (size == g_refusedSize) {
-        throw std::bad_alloc();
-    }
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
 
 class ScopedRefusedSize {
 public:
-    explicit ScopedRefusedSize(std::size_t size) { g_refusedSize = size; }
-    ~ScopedRefusedSize() { g_refusedSize = 0; }
+    explicit ScopedRefusedSize(std::size_t size) {
+        g_refusedSize = size;
+        g_refuseAllocation = [](std::size_t wanted) { return wanted == g_refusedSize; };
+    }
+    ~ScopedRefusedSize() { g_refuseAllocation = nullptr; }
     ScopedRefusedSize(const ScopedRefusedSize&) = delete;
     ScopedRefusedSize& operator=(const ScopedRefusedSize&) = delete;
 };
 
 } // namespace
-
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 

@@ -1,50 +1,14 @@
 // The hardware keystream paths allocate nothing, so a heap that refuses every
 // allocation cannot make the keystream calls fail there.
 
+#include "ReplacedOperatorNew.h"
 #include "crypto/Aes192Ctr.h"
 #include "crypto/Keystream.h"
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <new>
 #include <vector>
-
-namespace {
-
-bool g_refuseAllocations = false;
-
-void* Allocate(std::size_t size) {
-    if (g_refuseAllocations) {
-        throw std::bad_alloc();
-    }
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-
-} // namespace
-
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -60,10 +24,10 @@ TEST(AesCtrFastAllocationTest, HardwarePathNeedsNoHeap) {
 
     std::vector<std::uint8_t> whole(70000, 0);
     std::vector<std::uint8_t> chunked(70000, 0);
-    g_refuseAllocations = true;
+    g_refuseAllocation = [](std::size_t) { return true; };
     const std::uint32_t wholeResult = ApplyKeystream(iv, key, whole, 100);
     const std::uint32_t chunkedResult = ApplyKeystreamChunked(iv, key, chunked, 100);
-    g_refuseAllocations = false;
+    g_refuseAllocation = nullptr;
     EXPECT_EQ(wholeResult, 0u) << Aes192CtrName(path);
     EXPECT_EQ(chunkedResult, 0u);
     EXPECT_EQ(whole, expected);

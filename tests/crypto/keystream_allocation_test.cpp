@@ -1,65 +1,30 @@
 // Allocation failure inside the keystream calls, through a replaced global
 // operator new that fails after a set number of allocations.
 
+#include "ReplacedOperatorNew.h"
 #include "crypto/Aes192Ctr.h"
 #include "crypto/Keystream.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <new>
 #include <vector>
 
 namespace {
 
-// Negative: never fail.
-long g_allocationsBeforeFailure = -1;
+long g_allocationsBeforeFailure = 0;
 
-void* Allocate(std::size_t size) {
+// Lets that many allocations through, then refuses every one.
+bool CountdownRefuses(std::size_t) {
     if (g_allocationsBeforeFailure == 0) {
-        throw std::bad_alloc();
+        return true;
     }
-    if (g_allocationsBeforeFailure > 0) {
-        --g_allocationsBeforeFailure;
-    }
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
+    --g_allocationsBeforeFailure;
+    return false;
 }
 
 } // namespace
-
-void* operator new(std::size_t size) {
-    return Allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return Allocate(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return Allocate(size);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
-}
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
-    return operator new(size, tag);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
@@ -79,9 +44,10 @@ protected:
     std::uint32_t ApplyFailingAfter(long allocations, std::vector<std::uint8_t>& buffer,
                                     bool chunked) {
         g_allocationsBeforeFailure = allocations;
+        g_refuseAllocation = &CountdownRefuses;
         const std::uint32_t result = chunked ? ApplyKeystreamChunked(iv_, key_, buffer, 100)
                                              : ApplyKeystream(iv_, key_, buffer, 100);
-        g_allocationsBeforeFailure = -1;
+        g_refuseAllocation = nullptr;
         return result;
     }
 
