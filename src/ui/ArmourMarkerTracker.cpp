@@ -17,6 +17,8 @@ constexpr int kSlice = 1 << 16;
 ArmourMarkerTracker::ArmourMarkerTracker(QTextDocument& document)
     : QObject(&document), document_(document), marker_(QString::fromLatin1(kArmourBeginMarker)) {
     first_ = FindStartingIn(0, TextLength());
+    // A document reports its changes only once it has a layout (a text box gives it one).
+    (void)document.documentLayout();
     connect(&document, &QTextDocument::contentsChange, this,
             &ArmourMarkerTracker::OnContentsChange);
 }

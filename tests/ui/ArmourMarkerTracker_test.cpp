@@ -86,6 +86,13 @@ private slots:
         QVERIFY(!tracker.Present());
     }
 
+    void FollowsADocumentWithoutABox() {
+        QTextDocument document;
+        const ArmourMarkerTracker tracker(document);
+        QTextCursor(&document).insertText(QString::fromLatin1(kArmourBeginMarker) + "\n");
+        QVERIFY(tracker.Present());
+    }
+
     void StartsFromTheTextAlreadyThere() {
         QPlainTextEdit box;
         box.setPlainText(QString::fromLatin1(kArmourBeginMarker) + "\nAB");
