@@ -1,6 +1,7 @@
 // Sealing and opening a 10 MB text message in memory, armour included: the
 // core of what the window's Encrypt and Decrypt do.
 
+#include "MessageText.h"
 #include "container/OpenMessage.h"
 #include "container/SealMessage.h"
 
@@ -10,30 +11,13 @@
 
 namespace {
 
-constexpr std::int64_t kTextBytes = 10'000'000;
-
-// Lines of mixed ASCII and two-byte UTF-8, as a long mail would have.
-std::string Text() {
-    const std::string line = "Meet at ten by the gr\xC3\xBCne T\xC3\xBCr, bring the papers.\n";
-    std::string text;
-    text.reserve(std::size_t{kTextBytes} + line.size());
-    while (text.size() < std::size_t{kTextBytes}) {
-        text += line;
-    }
-    text.resize(std::size_t{kTextBytes});
-    return text;
-}
-
-std::span<const std::uint8_t> Password() {
-    static const std::string password = "correct horse battery staple";
-    return {reinterpret_cast<const std::uint8_t*>(password.data()), password.size()};
-}
+constexpr auto kTextBytes = static_cast<std::int64_t>(kMessageTextBytes);
 
 void BM_SealMessage(benchmark::State& state) {
-    const std::string text = Text();
+    const std::string text = MessageText();
     for (auto _ : state) {
         std::string armour;
-        if (SealMessage(text, Password(), false, "Comment", armour) != RC_OK) {
+        if (SealMessage(text, MessagePassword(), false, "Comment", armour) != RC_OK) {
             state.SkipWithError("sealing failed");
             return;
         }
@@ -44,7 +28,7 @@ void BM_SealMessage(benchmark::State& state) {
 
 void BM_OpenMessage(benchmark::State& state) {
     std::string armour;
-    if (SealMessage(Text(), Password(), false, "Comment", armour) != RC_OK) {
+    if (SealMessage(MessageText(), MessagePassword(), false, "Comment", armour) != RC_OK) {
         state.SkipWithError("sealing failed");
         return;
     }
@@ -52,7 +36,7 @@ void BM_OpenMessage(benchmark::State& state) {
     const std::string pasted = "Hello,\r\n\r\n" + armour + "\r\n\r\nRegards\r\n";
     for (auto _ : state) {
         OpenedMessage opened;
-        if (OpenMessage(pasted, Password(), opened) != RC_OK) {
+        if (OpenMessage(pasted, MessagePassword(), opened) != RC_OK) {
             state.SkipWithError("opening failed");
             return;
         }

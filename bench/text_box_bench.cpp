@@ -4,6 +4,7 @@
 // bench_message, this is what the window adds to sealing and opening. Runs on
 // Qt's offscreen platform unless another is named.
 
+#include "MessageText.h"
 #include "container/SealMessage.h"
 #include "layout/DlgItem.h"
 #include "ui/CQMXReaderDlg.h"
@@ -19,25 +20,11 @@
 
 namespace {
 
-constexpr std::size_t kTextBytes = 10'000'000;
 constexpr int kTextBox = 1001;
 
-std::string PlainText() {
-    const std::string line = "Meet at ten by the gr\xC3\xBCne T\xC3\xBCr, bring the papers.\n";
-    std::string text;
-    while (text.size() < kTextBytes) {
-        text += line;
-    }
-    text.resize(kTextBytes);
-    return text;
-}
-
 QString Armour() {
-    const std::string password = "correct horse battery staple";
     std::string armour;
-    (void)SealMessage(PlainText(),
-                      {reinterpret_cast<const std::uint8_t*>(password.data()), password.size()},
-                      false, "Comment", armour);
+    (void)SealMessage(MessageText(), MessagePassword(), false, "Comment", armour);
     return QString::fromStdString(armour);
 }
 
@@ -64,7 +51,7 @@ void BM_ShowArmour(benchmark::State& state) {
 }
 
 void BM_ShowPlainText(benchmark::State& state) {
-    Show(state, QString::fromStdString(PlainText()));
+    Show(state, QString::fromStdString(MessageText()));
 }
 
 void TypeAKeyAtTheEnd(benchmark::State& state, const QString& text) {
@@ -88,7 +75,7 @@ void BM_TypeAKeyAfterTheArmour(benchmark::State& state) {
 
 // No marker to be found: the whole text is searched.
 void BM_TypeAKeyAfterThePlainText(benchmark::State& state) {
-    TypeAKeyAtTheEnd(state, QString::fromStdString(PlainText()));
+    TypeAKeyAtTheEnd(state, QString::fromStdString(MessageText()));
 }
 
 BENCHMARK(BM_ShowArmour)->Unit(benchmark::kMillisecond);
